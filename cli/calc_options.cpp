@@ -1,0 +1,126 @@
+#include "cli/calc_options.h"
+
+#include <array>
+#include <charconv>
+#include <string_view>
+
+#include "engine/text_util.h"
+
+namespace orvella::cli {
+namespace {
+
+struct NamedValue {
+  std::string_view name;
+  int value;
+};
+
+constexpr std::array<NamedValue, 6> kAngleNames = {{
+    {"deg", 0}, {"degrees", 0}, {"rad", 1}, {"radians", 1}, {"grad", 2}, {"gradians", 2}}};
+
+constexpr std::array<NamedValue, 6> kFormatNames = {{{"general", 0},
+                                                     {"number", 1},
+                                                     {"standard", 2},
+                                                     {"scientific", 3},
+                                                     {"engineering", 4},
+                                                     {"currency", 5}}};
+
+template <std::size_t N>
+std::optional<int> Lookup(const std::array<NamedValue, N>& table, std::string_view name) {
+  for (const NamedValue& entry : table) {
+    if (EqualsNoCase(entry.name, name)) return entry.value;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ParseInt(std::string_view text, int low, int high) {
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// Splits "--name=value"; a bare "--name" has no value.
+std::pair<std::string_view, std::optional<std::string_view>> SplitOption(std::string_view arg) {
+  std::size_t equals = arg.find('=');
+  if (equals == std::string_view::npos) return {arg, std::nullopt};
+  return {arg.substr(0, equals), arg.substr(equals + 1)};
+}
+
+}  // namespace
+
+ParsedOptions ParseCalcOptions(const std::vector<std::string>& arguments) {
+  CalcOptions options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    auto [name, inlineValue] = SplitOption(arguments[i]);
+    auto value = [&, name = name, inlineValue = inlineValue]() -> std::optional<std::string_view> {
+      if (inlineValue) return inlineValue;
+      if (i + 1 < arguments.size()) return std::string_view(arguments[++i]);
+      return std::nullopt;
+    };
+    auto fail = [&](std::string_view what) {
+      return ParsedOptions{std::nullopt, std::string(what) + ": " + arguments[i]};
+    };
+    if (name == "--batch" || name == "-b") {
+      options.batch = true;
+    } else if (name == "--help" || name == "-h") {
+      options.showHelp = true;
+    } else if (name == "--version") {
+      options.showVersion = true;
+    } else if (name == "--decimal-comma") {
+      options.convention = Convention::DecimalComma;
+    } else if (name == "--decimal-point") {
+      options.convention = Convention::DecimalPoint;
+    } else if (name == "--angle") {
+      auto text = value();
+      auto mode = text ? Lookup(kAngleNames, *text) : std::nullopt;
+      if (!mode) return fail("unknown angle mode");
+      options.angleMode = static_cast<AngleMode>(*mode);
+    } else if (name == "--format") {
+      auto text = value();
+      auto type = text ? Lookup(kFormatNames, *text) : std::nullopt;
+      if (!type) return fail("unknown number format");
+      options.format = static_cast<NumberFormatType>(*type);
+    } else if (name == "--places") {
+      auto text = value();
+      auto places = text ? ParseInt(*text, 0, 16) : std::nullopt;
+      if (!places) return fail("decimal places must be 0 to 16");
+      options.decimalPlaces = *places;
+    } else if (name == "--base") {
+      auto text = value();
+      auto base = text ? ParseInt(*text, 2, 36) : std::nullopt;
+      if (!base) return fail("input base must be 2 to 36");
+      options.inputBase = *base;
+    } else {
+      return fail("unknown option");
+    }
+  }
+  return ParsedOptions{options, {}};
+}
+
+std::string UsageText() {
+  return "Usage: orvella-calc [options]\n"
+         "Reads one statement per line and prints its result.\n"
+         "\n"
+         "  --batch, -b             one output line per input line (default when input\n"
+         "                          is not a terminal); errors as 'ERROR <code>: <message>'\n"
+         "  --angle=deg|rad|grad    angle mode of trigonometric functions (default rad)\n"
+         "  --format=NAME           general, number, standard, scientific, engineering\n"
+         "                          or currency (default general)\n"
+         "  --places=N              decimal places, 0 to 16 (default 5)\n"
+         "  --base=N                input number base, 2 to 36 (default 10)\n"
+         "  --decimal-comma         ',' as decimal point and ';' between arguments\n"
+         "  --decimal-point         '.' as decimal point and ',' between arguments\n"
+         "                          (default: as the user's locale says)\n"
+         "  --help, --version\n";
+}
+
+void ApplyOptions(const CalcOptions& options, CCalcEngine& engine) {
+  engine.SetAngleMode(options.angleMode);
+  engine.ResultFormat().SetType(options.format);
+  engine.ResultFormat().SetDecimalPlaces(options.decimalPlaces);
+  engine.SetInputBase(options.inputBase);
+}
+
+}  // namespace orvella::cli

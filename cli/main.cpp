@@ -1,0 +1,65 @@
+// orvella-calc: the worksheet's calculator on the command line.
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/calc_options.h"
+#include "cli/calc_session.h"
+#include "cli/line_reader.h"
+#include "engine/locale_chars.h"
+#include "platform/locale_detect.h"
+
+namespace {
+
+using namespace orvella;
+
+void ApplyConvention(cli::Convention convention) {
+  switch (convention) {
+    case cli::Convention::User: ApplyUserDecimalPoint(platform::UserDecimalPoint()); break;
+    case cli::Convention::DecimalPoint: ApplyUserDecimalPoint('.'); break;
+    case cli::Convention::DecimalComma: ApplyUserDecimalPoint(','); break;
+  }
+}
+
+int RunInteractive(cli::CalcSession& session) {
+  const std::string prompt = "> ";
+  std::cout << "Orvella calculator. Type a calculation and press Enter; Ctrl-D ends.\n";
+  while (auto line = cli::ReadTypedLine(prompt)) {
+    LineOutcome outcome = session.Execute(*line);
+    std::cout << cli::InteractiveOutput(outcome, static_cast<int>(prompt.size())) << std::flush;
+  }
+  std::cout << '\n';
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  cli::ParsedOptions parsed = cli::ParseCalcOptions(arguments);
+  if (!parsed.options) {
+    std::cerr << "orvella-calc: " << parsed.error << "\n\n" << cli::UsageText();
+    return 2;
+  }
+  const cli::CalcOptions& options = *parsed.options;
+  if (options.showHelp) {
+    std::cout << cli::UsageText();
+    return 0;
+  }
+  if (options.showVersion) {
+    std::cout << "orvella-calc " ORVELLA_VERSION "\n";
+    return 0;
+  }
+  ApplyConvention(options.convention);
+  CCalcEngine engine;
+  cli::ApplyOptions(options, engine);
+  cli::CalcSession session(engine);
+  if (options.batch || !isatty(STDIN_FILENO)) {
+    std::ios::sync_with_stdio(false);
+    cli::RunBatch(session, std::cin, std::cout);
+    return 0;
+  }
+  return RunInteractive(session);
+}

@@ -173,18 +173,14 @@ int MatchingParenthesis(std::string_view s, int& lastOpen) {
   return -1;
 }
 
-int MaxParenthesisDepth(std::string_view s, int& deepest) {
+// Position of the first '(' that opens more than limit levels, or -1.
+int FirstTooDeepParenthesis(std::string_view s, int limit) {
   int depth = 0;
-  int maximum = 0;
   for (int i = 0; i < static_cast<int>(s.size()); ++i) {
-    if (s[i] == '(' && ++depth > maximum) {
-      maximum = depth;
-      deepest = i;
-    } else if (s[i] == ')') {
-      --depth;
-    }
+    if (s[i] == '(' && ++depth > limit) return i;
+    if (s[i] == ')') --depth;
   }
-  return maximum;
+  return -1;
 }
 
 int Offset(std::string_view inner, std::string_view outer) {
@@ -210,6 +206,7 @@ class TreeParser {
   CalcError ParseChild(CExprNode& node, std::unique_ptr<CExprNode>& child, std::string_view text,
                        bool inList, int depth, SearchFloor floor);
   CalcError Split(CExprNode& node, int p, int depth, SearchFloor childFloor);
+  CalcError ParseArgumentChain(CExprNode& node, int firstSeparator, int depth);
   CalcError ParseOperand(CExprNode& node, int depth);
   CalcError ParseNumber(CExprNode& node);
   CalcError ParseString(CExprNode& node);
@@ -264,7 +261,7 @@ CalcError TreeParser::ParseText(CExprNode& node, int depth, SearchFloor floor) {
   if (node.inList) {
     Search list = SearchFirstSeparator(s, separator);
     if (list.failure >= 0) return Fail(node, kUnbalancedParenthesis, list.failure, 1);
-    if (list.found >= 0) return Split(node, list.found, depth, kSearchAdditive);
+    if (list.found >= 0) return ParseArgumentChain(node, list.found, depth);
   }
 
   struct OperatorClass {
@@ -292,7 +289,8 @@ CalcError TreeParser::ParseText(CExprNode& node, int depth, SearchFloor floor) {
     node.op = last == '%' ? kOpPercent : kOpFactorial;
     node.token = std::string(1, last);
     std::string_view argument = s.substr(0, s.size() - 1);
-    if (CountArguments(argument, separator) != 1) {
+    // Below another postfix operator the count was checked already ("5!!").
+    if (floor != kSearchPostfixOnly && CountArguments(argument, separator) != 1) {
       return Fail(node, kWrongArgumentCount, 0, static_cast<int>(s.size()));
     }
     return ParseChild(node, node.left, argument, false, depth, kSearchPostfixOnly);
@@ -303,31 +301,73 @@ CalcError TreeParser::ParseText(CExprNode& node, int depth, SearchFloor floor) {
 CalcError TreeParser::Split(CExprNode& node, int p, int depth, SearchFloor childFloor) {
   std::string_view s = node.source;
   const char c = s[p];
-  const bool isSeparator = node.inList && c == ExpressionChars().argumentSeparator;
-  if (!isSeparator) {
-    bool hasLeft = !Trim(s.substr(0, p)).empty();
-    bool hasRight = !Trim(s.substr(p + 1)).empty();
-    if (!hasLeft && c != '+' && c != '-') return Fail(node, kDanglingOperator, p, 1);
-    if (!hasRight) return Fail(node, kDanglingOperator, p, 1);
+  bool hasLeft = !Trim(s.substr(0, p)).empty();
+  bool hasRight = !Trim(s.substr(p + 1)).empty();
+  if (!hasLeft && c != '+' && c != '-') return Fail(node, kDanglingOperator, p, 1);
+  if (!hasRight) return Fail(node, kDanglingOperator, p, 1);
+  node.kind = NodeKind::Operation;
+  node.token = std::string(1, c);
+  switch (c) {
+    case '+': node.op = kOpAdd; break;
+    case '-': node.op = kOpSubtract; break;
+    case '*': node.op = kOpMultiply; break;
+    case '/': node.op = kOpDivide; break;
+    default: node.op = kOpPower; break;
   }
-  if (isSeparator) {
-    node.kind = NodeKind::ArgumentList;
-    node.token = std::string(1, c);
-  } else {
-    node.kind = NodeKind::Operation;
-    node.token = std::string(1, c);
-    switch (c) {
-      case '+': node.op = kOpAdd; break;
-      case '-': node.op = kOpSubtract; break;
-      case '*': node.op = kOpMultiply; break;
-      case '/': node.op = kOpDivide; break;
-      default: node.op = kOpPower; break;
-    }
-  }
-  SearchFloor rightFloor = isSeparator ? kSearchAdditive : static_cast<SearchFloor>(childFloor + 1);
-  if (CalcError code = ParseChild(node, node.left, s.substr(0, p), isSeparator, depth, childFloor))
+  const SearchFloor rightFloor = static_cast<SearchFloor>(childFloor + 1);
+  if (CalcError code = ParseChild(node, node.left, s.substr(0, p), false, depth, childFloor)) {
     return code;
-  return ParseChild(node, node.right, s.substr(p + 1), isSeparator, depth, rightFloor);
+  }
+  return ParseChild(node, node.right, s.substr(p + 1), false, depth, rightFloor);
+}
+
+// An argument list a, b, c becomes list(a, list(b, c)). The chain is built in a loop, so
+// that a list of 100000 arguments does not nest 100000 calls deep.
+CalcError TreeParser::ParseArgumentChain(CExprNode& node, int firstSeparator, int depth) {
+  const char separator = ExpressionChars().argumentSeparator;
+  CExprNode* link = &node;
+  std::string_view text = node.source;
+  int p = firstSeparator;
+  auto failAt = [&](CExprNode& failing) {
+    node.errorCode = failing.errorCode;
+    node.errorPosition = Offset(failing.source, node.source) + failing.errorPosition;
+    return failing.errorCode;
+  };
+  while (true) {
+    link->kind = NodeKind::ArgumentList;
+    link->token = std::string(1, separator);
+    link->source = text;
+    if (ParseChild(*link, link->left, text.substr(0, p), true, depth, kSearchAdditive)) {
+      return failAt(*link);
+    }
+    link->parsed = true;
+    std::string_view rest = text.substr(p + 1);
+    link->right = std::make_unique<CExprNode>();
+    CExprNode& next = *link->right;
+    next.engine = &engine_;
+    next.inList = true;
+    next.expansionGuard = node.expansionGuard;
+    next.source = rest;
+    std::string_view trimmed = Trim(rest);
+    Search list = SearchFirstSeparator(trimmed, separator);
+    if (list.failure >= 0) {
+      next.source = trimmed;
+      Fail(next, kUnbalancedParenthesis, list.failure, 1);
+      return failAt(next);
+    }
+    if (list.found < 0) {
+      // The last argument: parsed like any other piece.
+      if (Parse(next, depth + 1, kSearchAdditive)) {
+        node.errorCode = next.errorCode;
+        node.errorPosition = Offset(rest, node.source) + next.errorPosition;
+        return next.errorCode;
+      }
+      return kNoError;
+    }
+    link = &next;
+    text = trimmed;
+    p = list.found;
+  }
 }
 
 CalcError TreeParser::ParseOperand(CExprNode& node, int depth) {
@@ -340,9 +380,11 @@ CalcError TreeParser::ParseOperand(CExprNode& node, int depth) {
     if (close < 0) return Fail(node, kUnbalancedParenthesis, lastOpen, 1);
     int after = NextNonSpace(s, close);
     if (after >= 0) return Fail(node, kUnexpectedCharacter, after, 1);
-    // The same node parses the text inside the parentheses.
+    // The same node parses the text inside the parentheses, which is one operand and
+    // never an argument list: "SUM((1,2))" has one argument.
     std::string_view outer = s;
     node.source = s.substr(1, close - 1);
+    node.inList = false;
     CalcError code = Parse(node, depth + 1, kSearchAdditive);
     if (code != kNoError) {
       node.errorPosition += 1;
@@ -495,6 +537,7 @@ CalcError TreeParser::ExpandExpressionVariable(CExprNode& node, std::string_view
   std::string_view outer = node.source;
   node.source = engine_.KeepText(engine_.ExpressionVariables()[index].formula);
   node.expansionGuard.push_back(static_cast<std::int16_t>(index));
+  node.inList = false;  // a formula is one operand
   CalcError code = Parse(node, depth + 1, kSearchAdditive);
   node.expansionGuard.pop_back();
   if (code != kNoError) {
@@ -510,11 +553,11 @@ CalcError TreeParser::ExpandExpressionVariable(CExprNode& node, std::string_view
 
 CalcError ParseExpressionTree(CCalcEngine& engine, CExprNode& root) {
   // Deep parenthesis nesting is refused before any node is built, in one pass.
-  int deepest = 0;
-  if (MaxParenthesisDepth(root.source, deepest) > kMaxNestingDepth) {
+  int tooDeep = FirstTooDeepParenthesis(root.source, kMaxNestingDepth);
+  if (tooDeep >= 0) {
     root.Reset();
     root.errorCode = kOverflow;
-    root.errorPosition = deepest;
+    root.errorPosition = tooDeep;
     gErrorLength = 1;
     return kOverflow;
   }

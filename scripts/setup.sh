@@ -11,7 +11,7 @@ cd "$root"
 packages=(
   cmake ninja-build g++ ccache pkg-config
   libgtest-dev libbenchmark-dev libmuparser-dev libedit-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev locales
 )
 
 install_missing() {

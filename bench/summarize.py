@@ -2,8 +2,8 @@
 """Summarises orvella_bench_eval: time per evaluation of ours, muparser and C++ with the
 ratios between them, and the parse times.
 
-    summarize.py [--exe PATH] [--cpu N] [-- extra benchmark arguments]   runs the benchmark
-    summarize.py --json FILE                                             reads a saved run
+    summarize.py [--exe PATH] [--cpu N] [--save FILE] [-- benchmark arguments]   runs it
+    summarize.py --json FILE                                        reads a saved run
 
 --cpu pins the run to one processor: on virtual machines the processors can differ in
 speed, and a run the scheduler moves between them mixes the two speeds into the ratios.
@@ -24,6 +24,9 @@ RUN_ARGUMENTS = [
     "--benchmark_format=json",
     "--benchmark_repetitions=5",
     "--benchmark_report_aggregates_only=true",
+    # Repetitions run in shuffled order, so a passing disturbance costs one repetition of
+    # several cases, which the median drops, instead of every repetition of one case.
+    "--benchmark_enable_random_interleaving=true",
 ]
 
 # The suite's long hand-typed model, whose parse time is the one users notice.
@@ -38,7 +41,7 @@ DEFAULT_EXECUTABLES = [
 SECONDS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
 
 
-def run_benchmark(executable, extra, cpu):
+def run_benchmark(executable, extra, cpu, save):
     if cpu is not None:
         os.sched_setaffinity(0, {cpu})  # inherited by the benchmark process
     command = [executable] + RUN_ARGUMENTS + extra
@@ -46,6 +49,9 @@ def run_benchmark(executable, extra, cpu):
     completed = subprocess.run(command, stdout=subprocess.PIPE, check=False)
     if completed.returncode != 0:
         sys.exit(f"{executable} failed with exit code {completed.returncode}")
+    if save:
+        with open(save, "wb") as file:
+            file.write(completed.stdout)
     return json.loads(completed.stdout)
 
 
@@ -78,8 +84,8 @@ def microseconds_per_iteration(run):
 def collect(report):
     """{(kind, implementation): {expression: value}} and the expressions in suite order."""
     table = {}
-    order = []
-    for run in representative_runs(report):
+    first_seen = {}  # expression -> registration index, which follows the suite's table
+    for position, run in enumerate(representative_runs(report)):
         if run.get("error_occurred"):
             continue
         kind, implementation, expression = split_name(run)
@@ -88,9 +94,9 @@ def collect(report):
         else:
             value = microseconds_per_iteration(run)
         table.setdefault((kind, implementation), {})[expression] = value
-        if expression not in order:
-            order.append(expression)
-    return table, order
+        index = run.get("family_index", position)
+        first_seen[expression] = min(index, first_seen.get(expression, index))
+    return table, sorted(first_seen, key=first_seen.get)
 
 
 def cell(value, width, digits):
@@ -160,6 +166,7 @@ def main():
     parser.add_argument("--json", help="read this saved JSON run instead of running")
     parser.add_argument("--exe", help="path of orvella_bench_eval")
     parser.add_argument("--cpu", type=int, help="run the benchmark on this processor only")
+    parser.add_argument("--save", help="keep the JSON of the run in this file")
     parser.add_argument("extra", nargs="*", help="more arguments for the benchmark (after --)")
     options = parser.parse_args()
 
@@ -171,7 +178,7 @@ def main():
         executable = next((c for c in candidates if os.path.exists(c)), None)
         if executable is None:
             sys.exit("orvella_bench_eval not found; build it or pass --exe")
-        report = run_benchmark(executable, options.extra, options.cpu)
+        report = run_benchmark(executable, options.extra, options.cpu, options.save)
 
     table, order = collect(report)
     if not order:

@@ -91,9 +91,11 @@ void CCalcEngine::SetExpression(std::string_view text) {
 
 CalcError CCalcEngine::Parse() {
   displayBase_ = -1;
+  calledUserFunction_ = false;
   root_.expansionGuard.clear();
   root_.parsed = false;
   program_.reset();
+  keptTexts_.clear();
   root_.SetSource(expression_);
   return ParseExpressionTree(*this, root_);
 }

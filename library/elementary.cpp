@@ -149,14 +149,15 @@ CalcError Cot(CallContext& c, const double* a, int, double& r) {
   return kNoError;
 }
 
-CalcError Asin(CallContext& c, const double* a, int, double& r) {
-  CalcError code = DomainChecked(std::asin(a[0]), a[0], r);
-  r = c.FromRadians(r);
-  return code;
-}
+double ArcSine(double x) { return std::asin(x); }
+double ArcCosine(double x) { return std::acos(x); }
 
-CalcError Acos(CallContext& c, const double* a, int, double& r) {
-  CalcError code = DomainChecked(std::acos(a[0]), a[0], r);
+// ASIN, ACOS and, through the reciprocal, ASEC and ACSC: outside [-1, 1] the C library
+// reports a domain error.
+template <double (*F)(double), bool kOfReciprocal>
+CalcError InverseTrig(CallContext& c, const double* a, int, double& r) {
+  double x = kOfReciprocal ? 1.0 / a[0] : a[0];
+  CalcError code = DomainChecked(F(x), a[0], r);
   r = c.FromRadians(r);
   return code;
 }
@@ -164,18 +165,6 @@ CalcError Acos(CallContext& c, const double* a, int, double& r) {
 CalcError Arctan(CallContext& c, const double* a, int, double& r) {
   r = c.FromRadians(Atan(a[0]));
   return kNoError;
-}
-
-CalcError Asec(CallContext& c, const double* a, int, double& r) {
-  CalcError code = DomainChecked(std::acos(1.0 / a[0]), a[0], r);
-  r = c.FromRadians(r);
-  return code;
-}
-
-CalcError Acsc(CallContext& c, const double* a, int, double& r) {
-  CalcError code = DomainChecked(std::asin(1.0 / a[0]), a[0], r);
-  r = c.FromRadians(r);
-  return code;
 }
 
 CalcError Acot(CallContext& c, const double* a, int, double& r) {
@@ -206,11 +195,11 @@ constexpr std::array<FunctionEntry, 38> kEntries = {{
     {id::kSec, &Sec},
     {id::kCsc, &Csc},
     {id::kCot, &Cot},
-    {id::kAsin, &Asin},
-    {id::kAcos, &Acos},
+    {id::kAsin, &InverseTrig<ArcSine, false>},
+    {id::kAcos, &InverseTrig<ArcCosine, false>},
     {id::kAtan, &Arctan},
-    {id::kAsec, &Asec},
-    {id::kAcsc, &Acsc},
+    {id::kAsec, &InverseTrig<ArcCosine, true>},
+    {id::kAcsc, &InverseTrig<ArcSine, true>},
     {id::kAcot, &Acot},
     {id::kSinh, &Plain<Sinh>},
     {id::kCosh, &Plain<Cosh>},

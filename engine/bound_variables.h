@@ -19,7 +19,12 @@ inline constexpr int kBoundY = 1;
 inline constexpr int kBoundZ = 2;
 inline constexpr int kBoundT = 3;
 
-std::array<BoundVariable, kBoundVariableCount>& BoundVariables();
+// The one process-wide set, read by every evaluation.
+inline std::array<BoundVariable, kBoundVariableCount> gBoundVariables = {
+    BoundVariable{"x", 0.0}, BoundVariable{"y", 0.0}, BoundVariable{"z", 0.0},
+    BoundVariable{"t", 0.0}};
+
+inline std::array<BoundVariable, kBoundVariableCount>& BoundVariables() { return gBoundVariables; }
 
 // Index of the switched-on bound variable of that name (without regard to case), or -1.
 int FindBoundVariable(std::string_view name);

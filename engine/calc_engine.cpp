@@ -48,6 +48,11 @@ CCalcEngine::CCalcEngine() { root_.engine = this; }
 
 CCalcEngine::~CCalcEngine() = default;
 
+void CCalcEngine::SetAngleMode(AngleMode mode) {
+  if (mode != angleMode_) program_.reset();
+  angleMode_ = mode;
+}
+
 void CCalcEngine::SetInputBase(int base) { inputBase_ = std::clamp(base, 2, 36); }
 
 void CCalcEngine::SetSolverDecimalPlaces(int places) {
@@ -101,27 +106,24 @@ CalcError CCalcEngine::Parse() {
 }
 
 void CCalcEngine::EnsureProgram() {
-  if (!program_) program_ = std::make_unique<Program>(Program::Compile(root_));
+  if (!program_) program_ = std::make_unique<Program>(Program::Compile(root_, *this));
 }
 
 double CCalcEngine::Evaluate() {
   root_.stringResult = false;
-  if (!root_.parsed) {
-    // Nothing parsed successfully: the parse failure (if any) stays the result.
-    root_.value = 0.0;
-    return 0.0;
+  if (!program_) [[unlikely]] {
+    if (!root_.parsed) {
+      // Nothing parsed successfully: the parse failure (if any) stays the result.
+      root_.value = 0.0;
+      return 0.0;
+    }
+    EnsureProgram();
   }
-  EnsureProgram();
   double result = 0.0;
   root_.errorCode = program_->Run(*this, result);
   root_.errorPosition = -1;
   root_.value = result;
   return result;
-}
-
-double CCalcEngine::EvaluateAt(double x) {
-  BoundVariables()[kBoundX].value = x;
-  return Evaluate();
 }
 
 std::string CCalcEngine::ErrorText(int code) { return orvella::ErrorText(code); }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/bound_variables.h"
 #include "engine/calc_error.h"
 #include "engine/expr_node.h"
 #include "engine/number_format.h"
@@ -52,7 +53,7 @@ class CCalcEngine {
 
   // --- settings ---
   AngleMode GetAngleMode() const { return angleMode_; }
-  void SetAngleMode(AngleMode mode) { angleMode_ = mode; }
+  void SetAngleMode(AngleMode mode);  // the compiled program builds the mode in
   int InputBase() const { return inputBase_; }
   void SetInputBase(int base);  // clamped to 2..36
   // -1 (none) or the base the last parse and evaluation asked results to be shown in.
@@ -96,7 +97,10 @@ class CCalcEngine {
   // Evaluates the parsed root; the code is then EvaluationError() (also on the root).
   double Evaluate();
   // Writes x into the bound variable x, then evaluates.
-  double EvaluateAt(double x);
+  double EvaluateAt(double x) {
+    BoundVariables()[kBoundX].value = x;
+    return Evaluate();
+  }
   CalcError EvaluationError() const { return root_.errorCode; }
   static std::string ErrorText(int code);
   // Position within the expression text and length of the last parse failure.

@@ -13,17 +13,17 @@ using Family = std::span<const FunctionEntry> (*)();
 constexpr std::array<Family, 1> kFamilies = {&ElementaryFunctions};
 
 struct DispatchTable {
-  std::array<FunctionImpl, function_id::kLastEvaluatedId + 1> byId{};
+  std::array<const FunctionEntry*, function_id::kLastEvaluatedId + 1> byId{};
   DispatchTable() {
     for (Family family : kFamilies) {
-      for (const FunctionEntry& entry : family()) byId[entry.id] = entry.function;
+      for (const FunctionEntry& entry : family()) byId[entry.id] = &entry;
     }
   }
 };
 
 }  // namespace
 
-FunctionImpl FunctionImplementation(int id) {
+const FunctionEntry* FunctionImplementation(int id) {
   static const DispatchTable table;
   if (id < 0 || id > function_id::kLastEvaluatedId) return nullptr;
   return table.byId[id];

@@ -8,15 +8,31 @@
 
 namespace orvella {
 
+// How the evaluator may run a one-argument function without the general call: the kernel
+// takes and returns radians, and the form says what surrounds it.
+enum class UnaryForm : unsigned char {
+  kNone,         // only the general call
+  kPlain,        // kernel(x)
+  kAngleIn,      // kernel(x in radians)
+  kAngleOut,     // kernel(x) in the angle mode; a NaN from a number is a domain error
+  kNonNegative,  // x < 0 is error 39, else kernel(x)
+  kPositive,     // x <= 0 is error 40, else kernel(x)
+};
+
 struct FunctionEntry {
   int id;
   FunctionImpl function;
+  double (*kernel)(double) = nullptr;
+  UnaryForm form = UnaryForm::kNone;
+  // The result depends on the arguments and the angle mode alone, with no effect on the
+  // engine, so constant arguments may be folded into a constant.
+  bool pure = false;
 };
 
 // The implemented ids of one family of functions.
 std::span<const FunctionEntry> ElementaryFunctions();
 
-// The implementation of an id, or nullptr.
-FunctionImpl FunctionImplementation(int id);
+// The entry of an id, or nullptr.
+const FunctionEntry* FunctionImplementation(int id);
 
 }  // namespace orvella

@@ -3,6 +3,7 @@
 #include "engine/text_util.h"
 
 namespace orvella {
+
 int FindBoundVariable(std::string_view name) {
   for (int i = 0; i < kBoundVariableCount; ++i) {
     if (EqualsNoCase(gBoundVariables[i].name, name)) return i;
@@ -11,12 +12,15 @@ int FindBoundVariable(std::string_view name) {
 }
 
 void SwitchOffBoundVariable(int index) {
-  if (index >= 0 && index < kBoundVariableCount) gBoundVariables[index].name = "*";
+  if (index >= 0 && index < kBoundVariableCount) gBoundVariables[index].name.assign(1, '*');
 }
 
 void ResetBoundVariables() {
-  static constexpr const char* kNames[kBoundVariableCount] = {"x", "y", "z", "t"};
-  for (int i = 0; i < kBoundVariableCount; ++i) gBoundVariables[i] = BoundVariable{kNames[i], 0.0};
+  static constexpr char kNames[kBoundVariableCount] = {'x', 'y', 'z', 't'};
+  for (int i = 0; i < kBoundVariableCount; ++i) {
+    gBoundVariables[i].name.assign(1, kNames[i]);
+    gBoundVariables[i].value = 0.0;
+  }
 }
 
 }  // namespace orvella

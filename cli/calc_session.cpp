@@ -10,7 +10,7 @@ LineOutcome CalcSession::Execute(std::string_view line) {
   std::string_view trimmed = Trim(line);
   std::string text = ContinueFromAnswer(trimmed);
   int prefix = static_cast<int>(text.size() - trimmed.size());
-  LineOutcome outcome = ExecuteLine(engine_, text);
+  LineOutcome outcome = executor_.Execute(text);
   if (outcome.errorPosition >= 0) {
     // Positions within the typed line, not within the continued text.
     outcome.errorPosition += static_cast<int>(trimmed.data() - line.data()) - prefix;
@@ -24,7 +24,12 @@ std::string CalcSession::BatchOutput(std::string_view line) {
   if (outcome.Failed()) {
     return "ERROR " + std::to_string(outcome.code) + ": " + ErrorText(outcome.code);
   }
-  return outcome.resultText;
+  return WrittenText(outcome);
+}
+
+std::string CalcSession::WrittenText(const LineOutcome& outcome) const {
+  if (outcome.WritesNothing()) return {};
+  return ReportText(outcome.report, executor_.Engine().ResultFormat());
 }
 
 void RunBatch(CalcSession& session, std::istream& in, std::ostream& out) {
@@ -33,8 +38,12 @@ void RunBatch(CalcSession& session, std::istream& in, std::ostream& out) {
   out.flush();
 }
 
-std::string InteractiveOutput(const LineOutcome& outcome, int promptWidth) {
-  if (!outcome.Failed()) return outcome.resultText.empty() ? "" : outcome.resultText + "\n";
+std::string InteractiveOutput(const CalcSession& session, const LineOutcome& outcome,
+                              int promptWidth) {
+  if (!outcome.Failed()) {
+    std::string written = session.WrittenText(outcome);
+    return written.empty() ? written : written + "\n";
+  }
   std::string text;
   if (outcome.errorPosition >= 0) {
     int length = std::max(outcome.errorLength, 1);

@@ -9,6 +9,7 @@
 #include "cli/calc_session.h"
 #include "cli/line_reader.h"
 #include "engine/locale_chars.h"
+#include "engine/symbol_store.h"
 #include "platform/locale_detect.h"
 
 namespace {
@@ -28,7 +29,8 @@ int RunInteractive(cli::CalcSession& session) {
   std::cout << "Orvella calculator. Type a calculation and press Enter; Ctrl-D ends.\n";
   while (auto line = cli::ReadTypedLine(prompt)) {
     LineOutcome outcome = session.Execute(*line);
-    std::cout << cli::InteractiveOutput(outcome, static_cast<int>(prompt.size())) << std::flush;
+    std::cout << cli::InteractiveOutput(session, outcome, static_cast<int>(prompt.size()))
+              << std::flush;
   }
   std::cout << '\n';
   return 0;
@@ -55,7 +57,10 @@ int main(int argc, char** argv) {
   ApplyConvention(options.convention);
   CCalcEngine engine;
   cli::ApplyOptions(options, engine);
-  cli::CalcSession session(engine);
+  CSymbolStore store;
+  InstallUserNames(&store);
+  LineExecutor executor(engine, store);
+  cli::CalcSession session(executor);
   if (options.batch || !isatty(STDIN_FILENO)) {
     std::ios::sync_with_stdio(false);
     cli::RunBatch(session, std::cin, std::cout);

@@ -1,6 +1,11 @@
 // What a built-in function sees of the engine while it is evaluated.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "engine/calc_error.h"
 
 namespace orvella {
@@ -8,10 +13,14 @@ namespace orvella {
 class CCalcEngine;
 class Program;
 
+// The texts of the string-literal arguments of one call, by argument position.
+using ArgumentTexts = std::vector<std::optional<std::string>>;
+
 class CallContext {
  public:
-  CallContext(CCalcEngine& engine, const Program* functionArgument)
-      : engine_(engine), functionArgument_(functionArgument) {}
+  CallContext(CCalcEngine& engine, const Program* functionArgument,
+              const ArgumentTexts* texts = nullptr)
+      : engine_(engine), functionArgument_(functionArgument), texts_(texts) {}
 
   CCalcEngine& Engine() { return engine_; }
 
@@ -25,9 +34,19 @@ class CallContext {
   bool HasFunctionArgument() const { return functionArgument_ != nullptr; }
   CalcError EvaluateFunctionArgument(double x, double& result);
 
+  // The text of argument i when it is a string literal ("ft" in CONVERT(5, "ft", "m")),
+  // nothing otherwise.
+  std::optional<std::string_view> ArgumentText(int i) const {
+    if (texts_ == nullptr || i < 0 || i >= static_cast<int>(texts_->size())) return std::nullopt;
+    const std::optional<std::string>& text = (*texts_)[static_cast<std::size_t>(i)];
+    if (!text) return std::nullopt;
+    return std::string_view(*text);
+  }
+
  private:
   CCalcEngine& engine_;
   const Program* functionArgument_;
+  const ArgumentTexts* texts_;
 };
 
 // A built-in function. args holds count values followed by five zeros (absent optional

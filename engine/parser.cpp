@@ -32,13 +32,7 @@ enum SearchFloor : int {
   kSearchPostfixOnly = 3,
 };
 
-bool IsLetter(char c) {
-  // Bytes of multi-byte UTF-8 characters count as letters, so accented names stay whole.
-  unsigned char u = static_cast<unsigned char>(c);
-  return std::isalpha(u) || u >= 0x80;
-}
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsNameChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
+bool IsDigit(char c) { return IsDecimalDigit(c); }
 
 int PreviousNonSpace(std::string_view s, int i) {
   for (--i; i >= 0; --i) {
@@ -394,7 +388,7 @@ CalcError TreeParser::ParseOperand(CExprNode& node, int depth) {
   }
   if (IsDigit(c) || c == ExpressionChars().decimalPoint || c == '#') return ParseNumber(node);
   if (c == '"') return ParseString(node);
-  if (IsLetter(c) || c == '_') return ParseName(node, depth);
+  if (IsNameStart(c)) return ParseName(node, depth);
   return Fail(node, kUnexpectedCharacter, 0, 1);
 }
 

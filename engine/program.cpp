@@ -224,6 +224,30 @@ bool Program::EmitArguments(const CExprNode& node, bool firstIsFunction) {
   return foldable;
 }
 
+// Keeps the texts of the string-literal arguments of a call; -1 when it has none.
+int Program::RecordArgumentTexts(const CExprNode& node) {
+  ArgumentTexts texts;
+  bool any = false;
+  for (const CExprNode* link = node.left.get(); link != nullptr;) {
+    const CExprNode* element = link;
+    const CExprNode* next = nullptr;
+    if (link->kind == NodeKind::ArgumentList) {
+      element = link->left.get();
+      next = link->right.get();
+    }
+    if (element != nullptr && element->kind == NodeKind::String) {
+      texts.emplace_back(element->token);
+      any = true;
+    } else {
+      texts.emplace_back(std::nullopt);
+    }
+    link = next;
+  }
+  if (!any) return -1;
+  argumentTexts_.push_back(std::move(texts));
+  return static_cast<int>(argumentTexts_.size()) - 1;
+}
+
 // A binary operator whose operand is a constant takes it from the instruction itself.
 void Program::EmitBinary(int op, std::size_t leftStart, std::size_t rightStart) {
   Instruction in;
@@ -300,6 +324,7 @@ bool Program::EmitCall(const CExprNode& node, int count, bool argumentsFoldable)
       if (function_id::TakesFunctionArgument(op) && node.left) {
         in.index = static_cast<int>(functionArguments_.size()) - 1;
       }
+      in.texts = RecordArgumentTexts(node);
       break;
   }
   Append(in);
@@ -518,7 +543,8 @@ call: {
     for (int k = 0; k < kPadding; ++k) args[ip->count + k] = 0.0;
   }
   double value = 0.0;
-  CallContext context(engine, ip->index >= 0 ? &functionArguments_[ip->index] : nullptr);
+  CallContext context(engine, ip->index >= 0 ? &functionArguments_[ip->index] : nullptr,
+                      ip->texts >= 0 ? &argumentTexts_[ip->texts] : nullptr);
   CalcError status = ip->function(context, args, ip->count, value);
   sp = args;
   *sp = value;
@@ -531,7 +557,8 @@ user_function: {
   UserNames* users = InstalledUserNames();
   if (users == nullptr) return Failed(kInvalidName, result);
   double value = 0.0;
-  CalcError status = users->CallFunction(ip->index, args, ip->count, value);
+  CalcError status =
+      users->CallFunction(ip->index, args, ip->count, engine.GetAngleMode(), value);
   sp = args;
   *sp = value;
   if (status != kNoError) return Failed(status, result);

@@ -61,6 +61,7 @@ struct Instruction {
   bool padded = false;      // kCall: five zeros follow the arguments
   std::int32_t count = 0;
   std::int32_t index = -1;  // variable, bound variable, user item or function argument
+  std::int32_t texts = -1;  // kCall: its argument texts, when any argument is a literal
   double constant = 0.0;
   union {
     FunctionImpl function = nullptr;  // kCall
@@ -98,6 +99,7 @@ class Program {
   bool EmitArguments(const CExprNode& node, bool firstIsFunction);
   void EmitBinary(int op, std::size_t leftStart, std::size_t rightStart);
   bool EmitCall(const CExprNode& node, int count, bool argumentsFoldable);
+  int RecordArgumentTexts(const CExprNode& node);
   void EmitConstant(double value);
   void Append(const Instruction& in);
   bool FoldFrom(std::size_t start);
@@ -110,6 +112,7 @@ class Program {
   CCalcEngine* engine_;  // the engine compiled for (angle mode, folding)
   std::vector<Instruction> code_;
   std::vector<Program> functionArguments_;  // first arguments of FINT, FDIFF, FZERO, FSUM
+  std::vector<ArgumentTexts> argumentTexts_;  // string literals of calls (CONVERT's units)
   int stackDepth_ = 0;
   int maxStack_ = 0;
 };

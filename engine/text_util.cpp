@@ -13,6 +13,14 @@ std::string_view Trim(std::string_view text) {
   return text.substr(begin, end - begin);
 }
 
+bool IsIdentifier(std::string_view text) {
+  if (text.empty() || !IsNameStart(text.front())) return false;
+  for (char c : text) {
+    if (!IsNameChar(c)) return false;
+  }
+  return true;
+}
+
 std::string ToUpperAscii(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = AsciiUpper(c);

@@ -14,6 +14,19 @@ inline bool IsBlank(char c) {
 
 std::string_view Trim(std::string_view text);
 
+// Letters are ASCII letters and the bytes of multi-byte UTF-8 characters, so that accented
+// names stay whole; names start with a letter or '_' and go on with letters, digits, '_'.
+inline bool IsNameLetter(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
+}
+inline bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsNameStart(char c) { return IsNameLetter(c) || c == '_'; }
+inline bool IsNameChar(char c) { return IsNameStart(c) || IsDecimalDigit(c); }
+
+// A name as the name rules want it: a letter or '_', then letters, digits and '_'.
+bool IsIdentifier(std::string_view text);
+
 inline char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 std::string ToUpperAscii(std::string_view text);
 

@@ -8,6 +8,8 @@
 
 namespace orvella {
 
+enum class AngleMode : int;
+
 class UserNames {
  public:
   virtual ~UserNames() = default;
@@ -17,9 +19,10 @@ class UserNames {
   virtual int FunctionParameterCount(int index) const = 0;
   // Parses the function's body; called whenever a call to it is parsed.
   virtual CalcError PrepareFunction(int index) = 0;
-  // Writes the arguments into the parameters and evaluates the body in its own engine.
+  // Writes the arguments into the parameters and evaluates the body in its own engine,
+  // in the angle mode of the engine that calls it.
   virtual CalcError CallFunction(int index, const double* arguments, int count,
-                                 double& result) = 0;
+                                 AngleMode angleMode, double& result) = 0;
 
   // Index of the user constant with that symbol, or -1.
   virtual int FindConstant(std::string_view symbol) const = 0;

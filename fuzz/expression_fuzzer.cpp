@@ -7,6 +7,7 @@
 
 #include "engine/calc_engine.h"
 #include "engine/locale_chars.h"
+#include "engine/symbol_store.h"
 #include "worksheet/line_execution.h"
 
 namespace {
@@ -47,6 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (position < 0 || position > static_cast<int>(text.size())) __builtin_trap();
   }
   (void)ErrorText(engine.EvaluationError());
-  (void)ExecuteLine(engine, text);
+
+  // The same text as a worksheet line, run twice: definitions made by the first run are
+  // in the store for the second.
+  CSymbolStore store;
+  InstallUserNames(&store);
+  LineExecutor executor(engine, store);
+  (void)executor.Execute(text);
+  (void)executor.Execute(text);
+  InstallUserNames(nullptr);
   return 0;
 }

@@ -6,13 +6,18 @@
 #include "cli/calc_session.h"
 #include "engine/bound_variables.h"
 #include "engine/locale_chars.h"
+#include "engine/symbol_store.h"
 
 namespace orvella::cli {
 namespace {
 
 class CalcSessionTest : public ::testing::Test {
  protected:
-  CalcSessionTest() : convention_(kUsConvention) { ResetBoundVariables(); }
+  CalcSessionTest() : convention_(kUsConvention) {
+    ResetBoundVariables();
+    InstallUserNames(&store_);
+  }
+  ~CalcSessionTest() override { InstallUserNames(nullptr); }
 
   std::string Batch(const std::string& input) {
     std::istringstream in(input);
@@ -23,7 +28,9 @@ class CalcSessionTest : public ::testing::Test {
 
   ScopedConvention convention_;
   CCalcEngine engine_;
-  CalcSession session_{engine_};
+  CSymbolStore store_;
+  LineExecutor executor_{engine_, store_};
+  CalcSession session_{executor_};
 };
 
 TEST_F(CalcSessionTest, WorksheetRulesForCalculations) {
@@ -53,7 +60,7 @@ TEST_F(CalcSessionTest, ErrorPositionsAreWithinTheTypedLine) {
   outcome = session_.Execute("*");  // "ANS*": the fault is the typed operator
   EXPECT_EQ(outcome.code, kDanglingOperator);
   EXPECT_EQ(outcome.errorPosition, 0);
-  EXPECT_EQ(InteractiveOutput(session_.Execute("SIN 3+1"), 2),
+  EXPECT_EQ(InteractiveOutput(session_, session_.Execute("SIN 3+1"), 2),
             "  ^~~~~\nERROR 7: Unrecognized function\n");
 }
 

@@ -19,7 +19,7 @@ class FakeUserNames : public UserNames {
     ++prepared;
     return prepareCode;
   }
-  CalcError CallFunction(int, const double* args, int count, double& result) override {
+  CalcError CallFunction(int, const double* args, int count, AngleMode, double& result) override {
     calls.assign(args, args + count);
     result = args[0] * args[0];
     return kNoError;

@@ -68,6 +68,10 @@ ParsedOptions ParseCalcOptions(const std::vector<std::string>& arguments) {
       options.showHelp = true;
     } else if (name == "--version") {
       options.showVersion = true;
+    } else if (name == "--sheet") {
+      auto file = value();
+      if (!file || file->empty()) return fail("--sheet needs a file");
+      options.sheetFile = std::string(*file);
     } else if (name == "--decimal-comma") {
       options.convention = Convention::DecimalComma;
     } else if (name == "--decimal-point") {
@@ -110,6 +114,9 @@ std::string UsageText() {
          "                          or currency (default general)\n"
          "  --places=N              decimal places, 0 to 16 (default 5)\n"
          "  --base=N                input number base, 2 to 36 (default 10)\n"
+         "  --sheet=FILE            run a worksheet text file as if Enter was pressed on\n"
+         "                          every line and print the text the worksheet then holds\n"
+         "                          (messages of failing lines go to standard error)\n"
          "  --decimal-comma         ',' as decimal point and ';' between arguments\n"
          "  --decimal-point         '.' as decimal point and ',' between arguments\n"
          "                          (default: as the user's locale says)\n"

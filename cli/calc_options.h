@@ -20,6 +20,7 @@ struct CalcOptions {
   int decimalPlaces = 5;
   int inputBase = 10;
   Convention convention = Convention::User;
+  std::string sheetFile;  // --sheet: run this worksheet text file and print the result
 };
 
 struct ParsedOptions {

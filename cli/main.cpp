@@ -1,7 +1,9 @@
 // orvella-calc: the worksheet's calculator on the command line.
 #include <unistd.h>
 
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "engine/locale_chars.h"
 #include "engine/symbol_store.h"
 #include "platform/locale_detect.h"
+#include "worksheet/sheet_runner.h"
 
 namespace {
 
@@ -34,6 +37,24 @@ int RunInteractive(cli::CalcSession& session) {
   }
   std::cout << '\n';
   return 0;
+}
+
+// Exit status 1 when a line failed, 2 when the file cannot be read.
+int RunSheetFile(const std::string& path, LineExecutor& executor) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    std::cerr << "orvella-calc: cannot read " << path << "\n";
+    return 2;
+  }
+  std::ostringstream text;
+  text << file.rdbuf();
+  SheetRun run = RunSheet(text.str(), executor);
+  std::cout << run.text;
+  for (const SheetError& error : run.errors) {
+    std::cerr << path << ":" << error.line << ": ERROR " << error.code << ": " << error.message
+              << "\n";
+  }
+  return run.errors.empty() ? 0 : 1;
 }
 
 }  // namespace
@@ -61,6 +82,7 @@ int main(int argc, char** argv) {
   InstallUserNames(&store);
   LineExecutor executor(engine, store);
   cli::CalcSession session(executor);
+  if (!options.sheetFile.empty()) return RunSheetFile(options.sheetFile, executor);
   if (options.batch || !isatty(STDIN_FILENO)) {
     std::ios::sync_with_stdio(false);
     cli::RunBatch(session, std::cin, std::cout);

@@ -447,7 +447,12 @@ CalcError TreeParser::ParseName(CExprNode& node, int depth) {
     return RejectTrailingText(node, end, false);
   };
 
-  if (modes.everyNameIsVariable) return resolved(NodeKind::Variable, -1);
+  if (modes.everyNameIsVariable) {
+    // Unit names may end in abbreviation points ("ft."), which the unit search drops.
+    while (end < static_cast<int>(s.size()) && s[end] == '.') ++end;
+    node.token = std::string(Trim(s.substr(0, end)));
+    return resolved(NodeKind::Variable, -1);
+  }
   if (modes.boundVariablesEnabled) {
     int bound = FindBoundVariable(name);
     if (bound >= 0) return resolved(NodeKind::BoundVariable, bound);

@@ -10,7 +10,7 @@ namespace {
 using Family = std::span<const FunctionEntry> (*)();
 
 // Each family lists its own ids; a new family adds one line here.
-constexpr std::array<Family, 1> kFamilies = {&ElementaryFunctions};
+constexpr std::array<Family, 2> kFamilies = {&ElementaryFunctions, &UnitFunctions};
 
 struct DispatchTable {
   std::array<const FunctionEntry*, function_id::kLastEvaluatedId + 1> byId{};

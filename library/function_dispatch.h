@@ -31,6 +31,7 @@ struct FunctionEntry {
 
 // The implemented ids of one family of functions.
 std::span<const FunctionEntry> ElementaryFunctions();
+std::span<const FunctionEntry> UnitFunctions();
 
 // The entry of an id, or nullptr.
 const FunctionEntry* FunctionImplementation(int id);

@@ -43,6 +43,8 @@ inline constexpr int kAcoth = 43;
 inline constexpr int kLogn = 44;
 inline constexpr int kMod = 45;
 
+inline constexpr int kConvert = 103;
+
 // Calculus functions take their first argument unevaluated: the function of x.
 inline constexpr int kFint = 109;
 inline constexpr int kFdiff = 110;

@@ -115,6 +115,15 @@ class CCalcEngine {
   bool HasStringResult() const { return root_.stringResult; }
   const std::string& StringResult() const { return stringResult_; }
 
+  // --- defined beside the library code that does the work ---
+  // The tree printed back as expression text (library/expression_printer.cpp).
+  std::string FormatExpression(bool printValues = false) const;
+  // Replaces the expression by its derivative with respect to a variable
+  // (library/symbolic_differentiation.cpp).
+  CalcError Differentiate(std::string_view variable);
+  // All roots of the parsed expression in [a, b], appended to roots (library/calculus.cpp).
+  CalcError FindZeros(double a, double b, std::vector<double>& roots);
+
   CExprNode& Root() { return root_; }
   const CExprNode& Root() const { return root_; }
   double LastValue() const { return root_.value; }

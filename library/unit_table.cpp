@@ -1,6 +1,9 @@
 #include "library/unit_table.h"
 
+#include <algorithm>
 #include <array>
+
+#include "engine/text_util.h"
 
 namespace orvella {
 namespace {
@@ -283,39 +286,20 @@ constexpr std::array<UnitRelationRow, kPredefinedRelationCount> kRelations = {{
     {"roentgen", "R", 1},
 }};
 
-// The platform's case-insensitive comparison (ASCII letters folded to upper case, then
-// bytes compared unsigned), here in a form the compiler can run.
-constexpr int CompareFolded(std::string_view a, std::string_view b) {
-  auto fold = [](char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 32) : u;
-  };
-  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    if (fold(a[i]) != fold(b[i])) return fold(a[i]) < fold(b[i]) ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
-
-// Insertion sort: stable, and simple enough to run at compile time on 275 rows.
-constexpr std::array<UnitRelationRow, kPredefinedRelationCount> SortedByFrom() {
-  std::array<UnitRelationRow, kPredefinedRelationCount> rows = kRelations;
-  for (std::size_t i = 1; i < rows.size(); ++i) {
-    const UnitRelationRow row = rows[i];
-    std::size_t j = i;
-    for (; j > 0 && CompareFolded(row.from, rows[j - 1].from) < 0; --j) rows[j] = rows[j - 1];
-    rows[j] = row;
-  }
-  return rows;
-}
-
-constexpr std::array<UnitRelationRow, kPredefinedRelationCount> kRelationsByFrom = SortedByFrom();
-
 }  // namespace
 
 std::span<const UnitRelationRow> PredefinedRelations() { return kRelations; }
 
-std::span<const UnitRelationRow> PredefinedRelationsByFrom() { return kRelationsByFrom; }
+std::span<const UnitRelationRow> PredefinedRelationsByFrom() {
+  // Sorted once, stably, by the platform's case-insensitive comparison.
+  static const std::array<UnitRelationRow, kPredefinedRelationCount> sorted = [] {
+    std::array<UnitRelationRow, kPredefinedRelationCount> rows = kRelations;
+    std::stable_sort(rows.begin(), rows.end(), [](const UnitRelationRow& a, const UnitRelationRow& b) {
+      return CompareNoCase(a.from, b.from) < 0;
+    });
+    return rows;
+  }();
+  return sorted;
+}
 
 }  // namespace orvella

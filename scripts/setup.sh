@@ -10,7 +10,7 @@ cd "$root"
 
 packages=(
   cmake ninja-build g++ ccache pkg-config
-  libgtest-dev libbenchmark-dev libmuparser-dev libedit-dev
+  libgsl-dev libgtest-dev libbenchmark-dev libmuparser-dev libedit-dev
   clang libclang-rt-14-dev locales
 )
 

@@ -14,6 +14,7 @@
 #include "engine/symbol_store.h"
 #include "platform/locale_detect.h"
 #include "worksheet/sheet_runner.h"
+#include "worksheet/workspace_commands.h"
 
 namespace {
 
@@ -80,7 +81,8 @@ int main(int argc, char** argv) {
   cli::ApplyOptions(options, engine);
   CSymbolStore store;
   InstallUserNames(&store);
-  LineExecutor executor(engine, store);
+  CalculationCommands commands(engine);
+  LineExecutor executor(engine, store, &commands);
   cli::CalcSession session(executor);
   if (!options.sheetFile.empty()) return RunSheetFile(options.sheetFile, executor);
   if (options.batch || !isatty(STDIN_FILENO)) {

@@ -5,6 +5,7 @@
 
 #include "engine/bound_variables.h"
 #include "engine/calc_engine.h"
+#include "engine/evaluation_budget.h"
 #include "engine/expr_node.h"
 #include "engine/integer_power.h"
 #include "engine/user_names.h"
@@ -72,6 +73,7 @@ double CallContext::FromRadians(double radians) const {
 
 CalcError CallContext::EvaluateFunctionArgument(double x, double& result) {
   if (functionArgument_ == nullptr) return Failed(kBadArgument, result);
+  if (!ChargeEvaluation()) return Failed(kMaxIterationsExceeded, result);
   BoundVariables()[kBoundX].value = x;
   return functionArgument_->Run(engine_, result);
 }
@@ -543,9 +545,15 @@ call: {
     for (int k = 0; k < kPadding; ++k) args[ip->count + k] = 0.0;
   }
   double value = 0.0;
-  CallContext context(engine, ip->index >= 0 ? &functionArguments_[ip->index] : nullptr,
-                      ip->texts >= 0 ? &argumentTexts_[ip->texts] : nullptr);
-  CalcError status = ip->function(context, args, ip->count, value);
+  CalcError status = kNoError;
+  if (ip->index >= 0) {
+    EvaluationBudgetScope budget;  // a routine over a function of x
+    CallContext context(engine, &functionArguments_[ip->index]);
+    status = ip->function(context, args, ip->count, value);
+  } else {
+    CallContext context(engine, nullptr, ip->texts >= 0 ? &argumentTexts_[ip->texts] : nullptr);
+    status = ip->function(context, args, ip->count, value);
+  }
   sp = args;
   *sp = value;
   if (status == kNumberOutOfRange) return OutOfRange(value, result);

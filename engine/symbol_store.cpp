@@ -121,15 +121,13 @@ CalcError CSymbolStore::EvaluateExpressionVariable(CCalcEngine& engine, int inde
 
 // --- user functions ---
 
-CalcError CSymbolStore::CheckFunction(const CCalcEngine& engine, std::string_view definition,
-                                      int replacing,
-                                      std::unique_ptr<CUserFunction>& function) const {
-  if (CalcError code = CUserFunction::Define(definition, function)) return code;
-  // The function itself may keep its own name; any other kind of name may not be taken.
-  const std::string& name = function->Name();
-  int same = FindFunction(name);
+// The function may keep its own name; no other function, and no other kind of name, may
+// have it.
+CalcError CSymbolStore::CheckFunctionName(const CCalcEngine& engine, const CUserFunction& function,
+                                          int replacing) const {
+  int same = FindFunction(function.Name());
   if (same >= 0 && same != replacing) return kNameExists;
-  return CheckName(NameKind::kUserFunction, name, engine, *this);
+  return CheckName(NameKind::kUserFunction, function.Name(), engine, *this);
 }
 
 CalcError CSymbolStore::DefineUserFunction(const CCalcEngine& engine, std::string_view definition,
@@ -138,7 +136,7 @@ CalcError CSymbolStore::DefineUserFunction(const CCalcEngine& engine, std::strin
   if (CalcError code = CUserFunction::Define(definition, function)) return code;
   int existing = FindFunction(function->Name());
   if (existing >= 0 && !overwrite) return kNameExists;
-  if (CalcError code = CheckFunction(engine, definition, existing, function)) return code;
+  if (CalcError code = CheckFunctionName(engine, *function, existing)) return code;
   if (existing >= 0) {
     functions_[static_cast<std::size_t>(existing)] = std::move(function);
   } else {
@@ -151,7 +149,8 @@ CalcError CSymbolStore::ReplaceUserFunction(const CCalcEngine& engine, int index
                                             std::string_view definition) {
   if (!ValidIndex(index, functions_.size())) return kInvalidName;
   std::unique_ptr<CUserFunction> function;
-  if (CalcError code = CheckFunction(engine, definition, index, function)) return code;
+  if (CalcError code = CUserFunction::Define(definition, function)) return code;
+  if (CalcError code = CheckFunctionName(engine, *function, index)) return code;
   functions_[static_cast<std::size_t>(index)] = std::move(function);
   return kNoError;
 }

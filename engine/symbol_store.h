@@ -83,8 +83,8 @@ class CSymbolStore final : public UserNames {
   double ConstantValue(int index) const override;
 
  private:
-  CalcError CheckFunction(const CCalcEngine& engine, std::string_view definition, int replacing,
-                          std::unique_ptr<CUserFunction>& function) const;
+  CalcError CheckFunctionName(const CCalcEngine& engine, const CUserFunction& function,
+                              int replacing) const;
 
   std::vector<std::unique_ptr<CUserFunction>> functions_;
   std::vector<UserConstant> constants_;

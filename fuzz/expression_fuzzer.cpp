@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/calc_engine.h"
+#include "engine/evaluation_budget.h"
 #include "engine/locale_chars.h"
 #include "engine/symbol_store.h"
 #include "worksheet/line_execution.h"
@@ -29,6 +30,8 @@ void Configure(CCalcEngine& engine, std::uint8_t settings) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
+  // Nested integrals may take their full budget; keep each input quick.
+  SetEvaluationBudget(20000);
   const std::uint8_t settings = data[0];
   std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 

@@ -10,7 +10,16 @@ namespace {
 using Family = std::span<const FunctionEntry> (*)();
 
 // Each family lists its own ids; a new family adds one line here.
-constexpr std::array<Family, 2> kFamilies = {&ElementaryFunctions, &UnitFunctions};
+constexpr Family kFamilies[] = {
+    &ElementaryFunctions,
+    &UnitFunctions,
+    &FinancialFunctions,
+    &StatisticalFunctions,
+    &BaseConversionFunctions,
+    &BitwiseFunctions,
+    &CalculusFunctions,
+    &SpecialFunctions,
+};
 
 struct DispatchTable {
   std::array<const FunctionEntry*, function_id::kLastEvaluatedId + 1> byId{};

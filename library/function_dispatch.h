@@ -32,6 +32,12 @@ struct FunctionEntry {
 // The implemented ids of one family of functions.
 std::span<const FunctionEntry> ElementaryFunctions();
 std::span<const FunctionEntry> UnitFunctions();
+std::span<const FunctionEntry> FinancialFunctions();
+std::span<const FunctionEntry> StatisticalFunctions();
+std::span<const FunctionEntry> BaseConversionFunctions();
+std::span<const FunctionEntry> BitwiseFunctions();
+std::span<const FunctionEntry> CalculusFunctions();
+std::span<const FunctionEntry> SpecialFunctions();
 
 // The entry of an id, or nullptr.
 const FunctionEntry* FunctionImplementation(int id);

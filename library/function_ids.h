@@ -43,7 +43,20 @@ inline constexpr int kAcoth = 43;
 inline constexpr int kLogn = 44;
 inline constexpr int kMod = 45;
 
+inline constexpr int kPv = 46;
+inline constexpr int kFv = 47;
+inline constexpr int kPmt = 48;
+inline constexpr int kNper = 49;
+inline constexpr int kRate = 50;
+inline constexpr int kEffectiveRate = 53;  // EFR, EFFECTIVERATE
+inline constexpr int kNominalRate = 54;    // APR, NOMINALRATE
+
 inline constexpr int kConvert = 103;
+inline constexpr int kConvertBase = 104;  // CB, CONVERTBASE
+inline constexpr int kBin = 105;
+inline constexpr int kOct = 106;
+inline constexpr int kDec = 107;
+inline constexpr int kHex = 108;
 
 // Calculus functions take their first argument unevaluated: the function of x.
 inline constexpr int kFint = 109;
@@ -57,8 +70,21 @@ inline constexpr int kAve = 117;
 inline constexpr int kMin = 118;
 inline constexpr int kMax = 119;
 
-// Ids above this evaluate to 0 (list-only rows and the workspace commands).
-inline constexpr int kLastEvaluatedId = 128;
+inline constexpr int kAnd = 120;
+inline constexpr int kOr = 121;
+inline constexpr int kXor = 122;
+inline constexpr int kNot = 123;
+inline constexpr int kLshift = 124;
+inline constexpr int kRshift = 125;
+
+inline constexpr int kBetaDist = 136;
+inline constexpr int kNormDist = 155;
+inline constexpr int kTDist = 165;
+inline constexpr int kTInv = 166;
+
+// The largest id in the function table: the dispatch covers every id up to it, and ids
+// without an entry (the constant rows, PLOT) evaluate to 0.
+inline constexpr int kLastEvaluatedId = 166;
 
 inline bool TakesFunctionArgument(int id) {
   return id == kFint || id == kFdiff || id == kFzero || id == kFsum;

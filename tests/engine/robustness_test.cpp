@@ -60,6 +60,7 @@ TEST_F(EngineTest, LongArgumentListsParseAndEvaluate) {
   Outcome o = Run("SUM(" + Chain(100000, "1", ",") + ")");
   EXPECT_EQ(o.parseCode, kNoError);
   EXPECT_EQ(o.evalCode, kNoError);
+  EXPECT_EQ(o.value, 100000.0);
   o = Run("SUM(" + Chain(100001, "1", ",") + ")");
   EXPECT_EQ(o.parseCode, kWrongArgumentCount);
 }

@@ -9,6 +9,7 @@
 #include "engine/locale_chars.h"
 #include "engine/symbol_store.h"
 #include "worksheet/line_execution.h"
+#include "worksheet/workspace_commands.h"
 
 namespace orvella {
 namespace {
@@ -104,6 +105,30 @@ TEST_F(LineExecutionTest, WorkspaceCommandsGoToTheirHook) {
   EXPECT_EQ(commands.name, "FZEROS");
   EXPECT_EQ(commands.arguments, (std::vector<std::string>{"SIN(x)", "-1", "MAX(1, 2)"}));
   EXPECT_EQ(withCommands.Execute("SIN(1)+PLOT(1)").code, kNoError);  // no command form
+}
+
+TEST_F(LineExecutionTest, DerivativesAndZerosAsCommands) {
+  CalculationCommands commands(engine_);
+  LineExecutor withCommands(engine_, store_, &commands);
+  struct Case {
+    const char* line;
+    CalcError code;
+    const char* written;
+  };
+  const Case cases[] = {
+      {"SDIFF(x^3)", kNoError, "3*x^2"},
+      {"SDIFF(a*y^2, y)", kNoError, "a*2*y"},
+      {"SDIFF(x^2, x, y)", kWrongArgumentCount, ""},
+      {"FZEROS(x^2-1, -2, 2)", kNoError, "-1, 1"},
+      {"FZEROS(x^2+1, -2, 2)", kNoSolutionsFound, ""},
+      {"FZEROS(x^2-1)", kWrongArgumentCount, ""},
+      {"PLOT(y=x^2, -2, 2)", kOperationNotSupported, ""},  // graphs come with the project
+  };
+  for (const Case& c : cases) {
+    LineOutcome outcome = withCommands.Execute(c.line);
+    EXPECT_EQ(outcome.code, c.code) << c.line;
+    EXPECT_EQ(outcome.report.resultText, c.written) << c.line;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gsl/gsl_sf.h>
 
 #include <array>
+#include <limits>
 #include <type_traits>
 
 #include "engine/call_context.h"
@@ -62,8 +63,9 @@ int CallGsl(const double* a, gsl_sf_result& value) {
   } else if constexpr (std::is_same_v<Shape, GslQuaternaryMode>) {
     return Routine(a[0], a[1], a[2], a[3], kMode, &value);
   } else if constexpr (std::is_same_v<Shape, GslOrder>) {
+    // GSL negates a negative order, and the most negative int has no negation.
     int order = 0;
-    if (!TruncateToInt32(a[0], order)) return GSL_EDOM;
+    if (!TruncateToInt32(a[0], order) || order == std::numeric_limits<int>::min()) return GSL_EDOM;
     return Routine(order, a[1], &value);
   } else {
     static_assert(kUnsupportedShape<Shape>);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/evaluation_budget.h"
 #include "engine_fixture.h"
 
 namespace orvella::test {
@@ -242,6 +243,24 @@ TEST_F(CalculusTest, FindZerosErrors) {
   Zeros("x-1", 3, 0, kBadArgument);
   engine_.SetSolverDecimalPlaces(16);
   Zeros("x-1", 0, 3, kBadArgument);
+}
+
+}  // namespace
+}  // namespace orvella::test
+
+namespace orvella::test {
+namespace {
+
+// Nesting multiplies the bounds of the routines; one evaluation has a budget of its own.
+TEST_F(EngineTest, NestedCalculusStopsAtTheEvaluationBudget) {
+  const long long saved = EvaluationBudget();
+  SetEvaluationBudget(5000);
+  Outcome nested = Run("FINT(FINT(FINT(x*7.3+1, 0, 1), 0, 1), 0, 1)");
+  Outcome single = Run("FINT(x^2, 0, 3)");
+  SetEvaluationBudget(saved);
+  EXPECT_EQ(nested.evalCode, kMaxIterationsExceeded);
+  EXPECT_EQ(single.evalCode, kNoError);  // a fresh count for every evaluation
+  EXPECT_NEAR(single.value, 9, 9e-5);
 }
 
 }  // namespace

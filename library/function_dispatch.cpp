@@ -18,7 +18,7 @@ constexpr Family kFamilies[] = {
     &BaseConversionFunctions,
     &BitwiseFunctions,
     &CalculusFunctions,
-    &SpecialFunctions,
+    &HigherFunctions,
 };
 
 struct DispatchTable {

@@ -37,7 +37,7 @@ std::span<const FunctionEntry> StatisticalFunctions();
 std::span<const FunctionEntry> BaseConversionFunctions();
 std::span<const FunctionEntry> BitwiseFunctions();
 std::span<const FunctionEntry> CalculusFunctions();
-std::span<const FunctionEntry> SpecialFunctions();
+std::span<const FunctionEntry> HigherFunctions();
 
 // The entry of an id, or nullptr.
 const FunctionEntry* FunctionImplementation(int id);

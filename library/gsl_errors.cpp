@@ -11,7 +11,7 @@ void RecordGslError(const char*, const char*, int, int gslErrno) { lastGslError 
 
 // Installed while the program's static objects are built, before main(): GSL may be called
 // by any part of the engine (the integrators too), and none of them may ever abort. This
-// object file is always linked, because the special-function family refers to it.
+// object file is always linked, because the higher-function family refers to it.
 [[maybe_unused]] const bool handlerInstalledAtStartUp = [] {
   InstallGslErrorHandler();
   return true;

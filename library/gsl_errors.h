@@ -1,5 +1,5 @@
 // GSL reports errors through a process-wide handler whose default prints and aborts. Ours
-// only records the error, so a failing special function becomes an error code instead.
+// only records the error, so a failing higher function becomes an error code instead.
 #pragma once
 
 #include "engine/calc_error.h"

@@ -49,7 +49,7 @@ CalcError Maximum(CallContext&, const double* a, int count, double& r) {
 // --- distributions, computed by GSL ---
 
 // GSL's default handler aborts the process. While one of these calls runs, a failure is
-// only noted, and the call reports 53 as the special functions do.
+// only noted, and the call reports 53 as the higher functions do.
 class GslFailureNote {
  public:
   GslFailureNote() : previous_(gsl_set_error_handler(&Note)) { failed_ = false; }

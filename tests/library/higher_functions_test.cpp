@@ -1,4 +1,4 @@
-// The special functions: values against references computed with mpmath at 60 digits
+// The higher functions: values against references computed with mpmath at 60 digits
 // (copied as literals), the argument conventions of the GSL rows, the failures and the
 // replaced GSL error handler.
 #include <gsl/gsl_errno.h>
@@ -28,7 +28,7 @@ struct ValueCase {
   Scale scale = kRelative;
 };
 
-class SpecialFunctionTest : public EngineTest {
+class HigherFunctionTest : public EngineTest {
  protected:
   void ExpectValues(std::span<const ValueCase> cases, double tolerance) {
     for (const ValueCase& c : cases) {
@@ -45,7 +45,7 @@ class SpecialFunctionTest : public EngineTest {
 // One or two points per GSL row: integer orders truncated (BESSELJ(2.9, 1.5) is J2),
 // ELLIPTICP passes (phi, n, k) as GSL's (phi, k, n), the Jacobian functions take the
 // parameter m, CLAUSEN ignores a second argument, PSIN(1, 2) is the trigamma function.
-TEST_F(SpecialFunctionTest, GslRowsCallTheirRoutinesInTypedOrder) {
+TEST_F(HigherFunctionTest, GslRowsCallTheirRoutinesInTypedOrder) {
   const ValueCase cases[] = {
       {"AIRYAI(1.5)", 0.07174949700810540967355542},
       {"AIRYAI(-3.5)", -0.375533823140431911934397},
@@ -96,7 +96,7 @@ TEST_F(SpecialFunctionTest, GslRowsCallTheirRoutinesInTypedOrder) {
 // S is the sine integral and C the cosine one, whatever the row descriptions say. Both
 // sides of the switch from the series to the continued fraction at 1.5, and large x,
 // where the phase pi x^2 / 2 must be reduced without rounding.
-TEST_F(SpecialFunctionTest, FresnelIntegrals) {
+TEST_F(HigherFunctionTest, FresnelIntegrals) {
   const ValueCase cases[] = {
       {"FRESNELS(1E-100)", 5.2359877559829890448031e-301},
       {"FRESNELC(1E-100)", 1.0000000000000000199919e-100},
@@ -146,7 +146,7 @@ TEST_F(SpecialFunctionTest, FresnelIntegrals) {
 
 // Series below 2, continued fraction up to 1E8, asymptotic form beyond; Ci at two of its
 // zeros.
-TEST_F(SpecialFunctionTest, CosineAndSineIntegrals) {
+TEST_F(HigherFunctionTest, CosineAndSineIntegrals) {
   const ValueCase cases[] = {
       {"COSINT(1E-100)", -229.6812936345030355212007},
       {"COSINT(1E-8)", -17.84346507905083261561486},
@@ -185,7 +185,7 @@ TEST_F(SpecialFunctionTest, CosineAndSineIntegrals) {
 }
 
 // Ei on both sides of 0 and at its zero.
-TEST_F(SpecialFunctionTest, ExponentialIntegral) {
+TEST_F(HigherFunctionTest, ExponentialIntegral) {
   const ValueCase cases[] = {
       {"EXPEI(1E-10)", -22.44863526493892394313871},
       {"EXPEI(0.3725074107813666)", -5.119698936555684702144609e-17, kNearZero},
@@ -206,7 +206,7 @@ TEST_F(SpecialFunctionTest, ExponentialIntegral) {
 // Small a, moderate a (GSL inside), large a by series and continued fraction with the
 // prefactor free of cancellation, and very large a by the uniform expansion; P and Q
 // where each is the smaller one.
-TEST_F(SpecialFunctionTest, IncompleteGamma) {
+TEST_F(HigherFunctionTest, IncompleteGamma) {
   const ValueCase cases[] = {
       {"GAMMAP(0.5, 0.1)", 0.3452791539814229795581638},
       {"GAMMAQ(0.5, 0.1)", 0.6547208460185770204418362},
@@ -264,7 +264,7 @@ TEST_F(SpecialFunctionTest, IncompleteGamma) {
 
 // Series for small x, upward recurrence beyond the order, downward recurrence between;
 // truncated order (7.9 is 7); j_1 at its first zero.
-TEST_F(SpecialFunctionTest, SphericalBessel) {
+TEST_F(HigherFunctionTest, SphericalBessel) {
   const ValueCase cases[] = {
       {"BESSELJS(0, 1E-8)", 0.9999999999999999833333333},
       {"BESSELYS(0, 1E-8)", -9.999999999999999290774392e+7},
@@ -316,7 +316,7 @@ TEST_F(SpecialFunctionTest, SphericalBessel) {
 }
 
 // Exact integers up to 2^53 and beyond; cached and uncached log-factorials.
-TEST_F(SpecialFunctionTest, BinomialAndLogFactorial) {
+TEST_F(HigherFunctionTest, BinomialAndLogFactorial) {
   const ValueCase cases[] = {
       {"BICO(5, 2)", 10.0},
       {"BICO(5.9, 2.9)", 10.0},
@@ -348,7 +348,7 @@ TEST_F(SpecialFunctionTest, BinomialAndLogFactorial) {
 
 // Results below the smallest double are 0 without error, also where GSL flags the
 // underflow (AIRYAI).
-TEST_F(SpecialFunctionTest, UnderflowIsZero) {
+TEST_F(HigherFunctionTest, UnderflowIsZero) {
   for (const char* expression :
        {"AIRYAI(200)", "ERFC(30)", "BESSELJS(200, 0.1)", "BESSELJS(300000, 1)", "EXPEI(-800)",
         "GAMMAQ(1, 1000)", "GAMMAP(2000, 10)"}) {
@@ -363,7 +363,7 @@ struct FailureCase {
   CalcError code;
 };
 
-TEST_F(SpecialFunctionTest, Failures) {
+TEST_F(HigherFunctionTest, Failures) {
   const FailureCase cases[] = {
       // Outside the domain of our own routines.
       {"GAMMAP(-1, 2)", kUnknownError},

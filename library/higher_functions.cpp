@@ -1,5 +1,5 @@
-// The special functions: the GSL rows call the named gsl_sf_*_e routine with the typed
-// arguments in the typed order; the rest are our own routines (special_series.h).
+// The higher functions: the GSL rows call the named gsl_sf_*_e routine with the typed
+// arguments in the typed order; the rest are our own routines (higher_series.h).
 #include <gsl/gsl_mode.h>
 #include <gsl/gsl_sf.h>
 
@@ -10,12 +10,12 @@
 #include "engine/call_context.h"
 #include "library/function_dispatch.h"
 #include "library/gsl_errors.h"
-#include "library/special_series.h"
+#include "library/higher_series.h"
 
 namespace orvella {
 namespace {
 
-enum SpecialId : int {
+enum HigherFunctionId : int {
   kAiryAi = 55, kAiryBi = 56, kBico = 57, kBeta = 58, kBetaI = 59,
   kBesselJ = 60, kBesselY = 61, kBesselK = 62, kBesselI = 63,
   kBesselJs = 64, kBesselYs = 65,
@@ -158,7 +158,7 @@ constexpr std::array<FunctionEntry, 43> kEntries = {{
 
 }  // namespace
 
-std::span<const FunctionEntry> SpecialFunctions() {
+std::span<const FunctionEntry> HigherFunctions() {
   // The dispatch table asks for this list before any of these functions can run, so the
   // handler is in place even if a static initialiser elsewhere called GSL before ours.
   InstallGslErrorHandler();

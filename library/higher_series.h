@@ -1,4 +1,4 @@
-// Our own special-function routines: series, recurrences and continued fractions to full
+// Our own higher-function routines: series, recurrences and continued fractions to full
 // double precision. Each returns kUnknownError for the failures of the function (its
 // argument outside the domain, no convergence); a result beyond the double range is
 // returned as an infinity, which the evaluator reports as out of range.

@@ -1,4 +1,4 @@
-#include "library/special_series.h"
+#include "library/higher_series.h"
 
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_sf_expint.h>

@@ -9,6 +9,7 @@
 #include "engine/parser.h"
 #include "engine/program.h"
 #include "engine/text_util.h"
+#include "library/integer_argument.h"
 
 namespace orvella {
 namespace {
@@ -33,13 +34,6 @@ const char* BasePrefix(int base) {
     case 2: return "0b";
     default: return "";
   }
-}
-
-// The value truncated toward zero to a signed 32-bit integer (its low 32 bits).
-std::int32_t TruncateToInt32(double value) {
-  double t = std::trunc(value);
-  if (!(std::fabs(t) < 9.2e18)) return 0;
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(t)));
 }
 
 }  // namespace
@@ -143,7 +137,7 @@ std::string CCalcEngine::FormatResult() const {
     std::string text = resultFormat_.Format(value);
     return inputBase_ != 10 ? "0D" + text : text;
   }
-  const std::int32_t n = TruncateToInt32(value);
+  const std::int32_t n = IntegerArgument(value);  // its low 32 bits
   std::string text = ToUpperAscii(std::string(BasePrefix(base)) + BaseDigits(n, base));
   if (std::fabs(value - n) > 1e-15) {
     std::string decimal = ToUpperAscii(PrintGeneral(value, 6));

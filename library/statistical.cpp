@@ -1,6 +1,5 @@
 // Sum, average and extremes of a list, and the densities and Student's t distribution.
 #include <gsl/gsl_cdf.h>
-#include <gsl/gsl_errno.h>
 #include <gsl/gsl_randist.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include "engine/call_context.h"
 #include "library/function_dispatch.h"
 #include "library/function_ids.h"
+#include "library/gsl_errors.h"
 
 namespace orvella {
 namespace {
@@ -48,27 +48,14 @@ CalcError Maximum(CallContext&, const double* a, int count, double& r) {
 
 // --- distributions, computed by GSL ---
 
-// GSL's default handler aborts the process. While one of these calls runs, a failure is
-// only noted, and the call reports 53 as the higher functions do.
-class GslFailureNote {
- public:
-  GslFailureNote() : previous_(gsl_set_error_handler(&Note)) { failed_ = false; }
-  ~GslFailureNote() { gsl_set_error_handler(previous_); }
-  GslFailureNote(const GslFailureNote&) = delete;
-  GslFailureNote& operator=(const GslFailureNote&) = delete;
-  CalcError Code() const { return failed_ ? kUnknownError : kNoError; }
-
- private:
-  static void Note(const char*, const char*, int, int) { failed_ = true; }
-  static inline bool failed_ = false;  // evaluation is single-threaded
-  gsl_error_handler_t* previous_;
-};
-
+// GSL's own handler would abort the process; ours only records the error, and a call
+// with an error reports 53, as the higher functions do.
 template <typename Compute>
 CalcError CallGsl(Compute compute, double& r) {
-  GslFailureNote note;
+  InstallGslErrorHandler();
+  TakeLastGslError();
   r = compute();
-  return note.Code();
+  return TakeLastGslError() != 0 ? kUnknownError : kNoError;
 }
 
 // The negated tests also refuse NaN arguments.

@@ -79,10 +79,17 @@ constexpr SettingKey Numbered(SettingKey key, int first, int count) {
   key.count = count;
   return key;
 }
+// The same value in another section: the function plot and the data plot keep their
+// defaults under the same names in two sections, as do the two graph templates.
+constexpr SettingKey InSection(SettingKey key, std::string_view section) {
+  key.section = section;
+  return key;
+}
 
 // The table. The plot and graph defaults (Plot2DDef, PlotDataDef, Graph2DDef, DataGraphDef,
-// Plot3DDef, Graph3DDef) are owned and read by the plot records themselves, and the tool-bar
-// sections by the tool-bar component; they are not rows here.
+// Plot3DDef, Graph3DDef) are tables of their own beside the records they fill
+// (graphing/), built from these same rows; the tool-bar sections belong to the tool-bar
+// component.
 inline constexpr SettingKey kAll[] = {
     Int("Options", "ExitSuccess", 1),
     Text("Options", "LastOpenFile"),

@@ -28,4 +28,39 @@ DataViewLayouts StartupDataViewLayouts(std::int32_t screenHeight) {
   return layouts;
 }
 
+namespace {
+
+// The fields in their stored order.
+template <typename Layout, typename Visit>
+void ForEachField(Layout& layout, Visit visit) {
+  visit(layout.viewFlags);
+  for (auto& size : layout.paneSize) visit(size);
+  visit(layout.columnCount);
+  for (auto& width : layout.columnWidth) visit(width);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeLayout(const DataViewLayout& layout) {
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(sizeof(DataViewLayout));
+  ForEachField(layout, [&](std::int32_t field) {
+    const auto value = static_cast<std::uint32_t>(field);
+    for (int shift = 0; shift < 32; shift += 8) bytes.push_back((value >> shift) & 0xff);
+  });
+  return bytes;
+}
+
+std::optional<DataViewLayout> DecodeLayout(const std::vector<std::uint8_t>& bytes) {
+  if (bytes.size() != sizeof(DataViewLayout)) return std::nullopt;
+  DataViewLayout layout{};
+  std::size_t at = 0;
+  ForEachField(layout, [&](std::int32_t& field) {
+    std::uint32_t value = 0;
+    for (int shift = 0; shift < 32; shift += 8) value |= std::uint32_t{bytes[at++]} << shift;
+    field = static_cast<std::int32_t>(value);
+  });
+  return layout;
+}
+
 }  // namespace orvella

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "project/item_kind.h"
 
@@ -54,5 +56,10 @@ inline constexpr DataViewLayouts kBuiltInDataViewLayouts{{
 // The built-in layouts with the pane sizes fitted to a screen `screenHeight` pixels high;
 // the program starts from these before the registry is read.
 DataViewLayouts StartupDataViewLayouts(std::int32_t screenHeight);
+
+// A layout in its stored form, eleven little-endian int32, and back; bytes of another
+// length decode to nothing.
+std::vector<std::uint8_t> EncodeLayout(const DataViewLayout& layout);
+std::optional<DataViewLayout> DecodeLayout(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace orvella

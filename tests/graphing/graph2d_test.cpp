@@ -11,6 +11,7 @@
 #include "analysis/data_table.h"
 #include "engine/locale_chars.h"
 #include "graphing/graph2d.h"
+#include "table_fixture.h"
 
 namespace orvella {
 namespace {
@@ -20,16 +21,6 @@ std::unique_ptr<CGraph2D> MakeGraph(GraphType2D type, const std::string& expr1,
   auto graph = std::make_unique<CGraph2D>();
   graph->Set(expr1, expr2, type, -3.0, 3.0);
   return graph;
-}
-
-CDataTable MakeTable(const std::vector<double>& x, const std::vector<double>& y) {
-  CDataTable table;
-  table.SetUpColumns(TableLayout::kXY, 2, static_cast<int>(x.size()));
-  for (int row = 0; row < static_cast<int>(x.size()); ++row) {
-    table.SetCell(0, row, x[row]);
-    table.SetCell(1, row, y[row]);
-  }
-  return table;
 }
 
 TEST(Graph2DTest, NewGraphIsAutomaticUnmodifiedAndNeedsSampling) {
@@ -129,7 +120,7 @@ TEST(Graph2DTest, UnknownTypeCodeIsIgnored) {
 }
 
 TEST(Graph2DTest, AttachTableTakesTheExtremesOfTheFirstTwoColumns) {
-  const CDataTable table = MakeTable({3.0, -1.0, 7.0}, {10.0, -4.0, 2.0});
+  const CDataTable table = test::MakeXYTable({3.0, -1.0, 7.0}, {10.0, -4.0, 2.0});
   CGraph2D graph;
   graph.AttachTable(&table);
   EXPECT_EQ(graph.DataTable(), &table);
@@ -149,8 +140,8 @@ TEST(Graph2DTest, TablesWithoutUsableValuesGiveZeroBounds) {
   oneColumn.SetUpColumns(TableLayout::kX, 1, 2);
   oneColumn.SetCell(0, 0, 4.0);
   oneColumn.SetCell(0, 1, -2.0);
-  const CDataTable emptyRows = MakeTable({}, {});
-  const CDataTable notFinite = MakeTable({NAN, 1.0}, {INFINITY, NAN});
+  const CDataTable emptyRows = test::MakeXYTable({}, {});
+  const CDataTable notFinite = test::MakeXYTable({NAN, 1.0}, {INFINITY, NAN});
 
   struct Case {
     const char* what;

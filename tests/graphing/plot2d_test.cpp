@@ -11,6 +11,7 @@
 
 #include "analysis/data_table.h"
 #include "graphing/plot2d.h"
+#include "table_fixture.h"
 
 namespace orvella {
 namespace {
@@ -20,16 +21,6 @@ std::unique_ptr<CGraph2D> Curve(const std::string& expr,
   auto graph = std::make_unique<CGraph2D>();
   graph->Set(expr, type == GraphType2D::kParametric ? "t" : "", type, -3.0, 3.0);
   return graph;
-}
-
-CDataTable MakeTable(const std::vector<double>& x, const std::vector<double>& y) {
-  CDataTable table;
-  table.SetUpColumns(TableLayout::kXY, 2, static_cast<int>(x.size()));
-  for (int row = 0; row < static_cast<int>(x.size()); ++row) {
-    table.SetCell(0, row, x[row]);
-    table.SetCell(1, row, y[row]);
-  }
-  return table;
 }
 
 // A plot holding one curve per palette entry, so every automatic colour is in use.
@@ -230,7 +221,7 @@ TEST(Plot2DTest, FitToDataRoundsTheYRangeOutwardToTwoDigits) {
       {{2, 2}, {3, 3}, 0.1, {1, 2, 2, 3}},
   };
   for (const Case& c : cases) {
-    const CDataTable table = MakeTable(c.x, c.y);
+    const CDataTable table = test::MakeXYTable(c.x, c.y);
     CPlot2D plot;
     plot.fitMargin = c.fitMargin;
     auto graph = std::make_unique<CGraph2D>();
@@ -245,9 +236,9 @@ TEST(Plot2DTest, FitToDataRoundsTheYRangeOutwardToTwoDigits) {
 }
 
 TEST(Plot2DTest, FitToDataSpansTheVisibleLinkedGraphsOnly) {
-  const CDataTable left = MakeTable({-4, 0}, {0, 1});
-  const CDataTable right = MakeTable({1, 6}, {-1, 0});
-  const CDataTable hidden = MakeTable({-100, 100}, {-100, 100});
+  const CDataTable left = test::MakeXYTable({-4, 0}, {0, 1});
+  const CDataTable right = test::MakeXYTable({1, 6}, {-1, 0});
+  const CDataTable hidden = test::MakeXYTable({-100, 100}, {-100, 100});
   CPlot2D plot;
   for (const CDataTable* table : {&left, &right, &hidden}) {
     auto graph = std::make_unique<CGraph2D>();
@@ -265,7 +256,7 @@ TEST(Plot2DTest, FitToDataSpansTheVisibleLinkedGraphsOnly) {
 }
 
 TEST(Plot2DTest, FitToDataWithoutVisibleDataKeepsTheRange) {
-  const CDataTable table = MakeTable({1, 2}, {3, 4});
+  const CDataTable table = test::MakeXYTable({1, 2}, {3, 4});
   CPlot2D plot;
   plot.FitToData();
   auto graph = std::make_unique<CGraph2D>();

@@ -6,30 +6,19 @@
 #include <optional>
 #include <string>
 
-#include "document_fakes.h"
+#include "document_fixture.h"
 #include "engine/symbol_store.h"
 #include "engine/user_names.h"
 #include "platform/fake/memory_settings_store.h"
 #include "platform/fake/memory_text_editor.h"
 #include "project/my_document.h"
+#include "table_fixture.h"
 
 namespace orvella {
 namespace {
 
-std::unique_ptr<CDataTable> MakeTable(std::string_view name,
-                                      std::initializer_list<std::pair<double, double>> rows,
-                                      TableLayout layout = TableLayout::kXY) {
-  auto table = std::make_unique<CDataTable>();
-  table->SetName(std::string(name));
-  table->SetUpColumns(layout, layout == TableLayout::kX ? 1 : 2, 0);
-  int row = 0;
-  for (const auto& [x, y] : rows) {
-    table->SetCell(0, row, x);
-    if (table->ColumnCount() > 1) table->SetCell(1, row, y);
-    ++row;
-  }
-  return table;
-}
+using test::DataGraphOf;
+using test::NewXYTable;
 
 template <typename Item>
 std::unique_ptr<Item> Named(std::string_view name) {
@@ -41,13 +30,6 @@ std::unique_ptr<Item> Named(std::string_view name) {
 std::unique_ptr<CGraph2D> FunctionGraph(const std::string& expr, double min = -3, double max = 3) {
   auto graph = std::make_unique<CGraph2D>();
   graph->Set(expr, "", GraphType2D::kRectangular, min, max);
-  return graph;
-}
-
-std::unique_ptr<CGraph2D> DataGraphOf(const CDataTable& table, std::string_view name) {
-  auto graph = std::make_unique<CGraph2D>();
-  graph->SetName(std::string(name));
-  graph->AttachTable(&table);
   return graph;
 }
 
@@ -141,7 +123,7 @@ TEST_F(DocumentTest, SelectingAKindWithoutViewsShowsTheWorkspace) {
 }
 
 TEST_F(DocumentTest, SelectingAnItemFindsItAndCaptionsTheWindow) {
-  doc().Tables().Append(MakeTable("Table1", {{1, 2}, {3, 8}}));
+  doc().Tables().Append(NewXYTable("Table1", {1, 3}, {2, 8}));
   doc().SelectNode(explorer.Add(ItemKind::DataTable, "Table1"));
   EXPECT_EQ(doc().Selection().index, 0);
   EXPECT_EQ(doc().Selection().item, &doc().Tables().At(0));
@@ -157,8 +139,11 @@ TEST_F(DocumentTest, SelectingAnItemFindsItAndCaptionsTheWindow) {
 }
 
 TEST_F(DocumentTest, SelectingAnXYTableShowsItInThePreview) {
-  doc().Tables().Append(MakeTable("Table1", {{1, 2}, {3, 8}}));
-  doc().Tables().Append(MakeTable("Single", {{5, 0}}, TableLayout::kX));
+  doc().Tables().Append(NewXYTable("Table1", {1, 3}, {2, 8}));
+  auto single = std::make_unique<CDataTable>();
+  single->SetName("Single");
+  single->SetUpColumns(TableLayout::kX, 1, 1);
+  doc().Tables().Append(std::move(single));
   doc().SelectNode(explorer.Add(ItemKind::DataTable, "Table1"));
 
   const CGraph2D& preview = doc().TablePreviewPlot().Graph(0);
@@ -177,7 +162,7 @@ TEST_F(DocumentTest, SelectingAnXYTableShowsItInThePreview) {
 }
 
 TEST_F(DocumentTest, SelectingADataGraphShowsItAlone) {
-  doc().Tables().Append(MakeTable("T", {{0, 10}, {4, 20}}));
+  doc().Tables().Append(NewXYTable("T", {0, 4}, {10, 20}));
   const CDataTable& table = doc().Tables().At(0);
   doc().DataPlot().AddOrReplace(DataGraphOf(table, "first"));
   doc().DataPlot().AddOrReplace(DataGraphOf(table, "second"));
@@ -209,7 +194,7 @@ TEST_F(DocumentTest, ModifiedStateIsTheWorksheetTexts) {
   doc().SetModifiedFlag(false);
   EXPECT_FALSE(worksheet.IsModified());
 
-  doc().Tables().Append(MakeTable("T", {{1, 1}}));
+  doc().Tables().Append(NewXYTable("T", {1}, {1}));
   doc().SelectNode(explorer.Add(ItemKind::DataTable, "T"));
   EXPECT_FALSE(doc().IsModified());
   doc().RefreshSelection(true);
@@ -217,7 +202,7 @@ TEST_F(DocumentTest, ModifiedStateIsTheWorksheetTexts) {
 }
 
 TEST_F(DocumentTest, ReloadedDataGraphsRelinkByNameAndOrphansGo) {
-  doc().Tables().Append(MakeTable("Kept", {{1, 1}, {2, 4}}));
+  doc().Tables().Append(NewXYTable("Kept", {1, 2}, {1, 4}));
   const std::pair<const char*, const char*> stored[] = {
       {"first", "kept"}, {"orphan", "Missing"}, {"second", "KEPT"}};
   for (const auto& [name, tableName] : stored) {
@@ -238,8 +223,8 @@ TEST_F(DocumentTest, ReloadedDataGraphsRelinkByNameAndOrphansGo) {
 }
 
 TEST_F(DocumentTest, DeletingATableTakesItsDataGraphsAndTheSelectionWithIt) {
-  doc().Tables().Append(MakeTable("A", {{1, 1}}));
-  doc().Tables().Append(MakeTable("B", {{1, 1}}));
+  doc().Tables().Append(NewXYTable("A", {1}, {1}));
+  doc().Tables().Append(NewXYTable("B", {1}, {1}));
   doc().DataPlot().AddOrReplace(DataGraphOf(doc().Tables().At(0), "a1"));
   doc().DataPlot().AddOrReplace(DataGraphOf(doc().Tables().At(1), "b1"));
   doc().DataPlot().AddOrReplace(DataGraphOf(doc().Tables().At(0), "a2"));
@@ -259,7 +244,7 @@ TEST_F(DocumentTest, DeleteContentsKeepsWhatOutlivesAProject) {
   doc().Engine().AppendVariable("v", 3);
   doc().Engine().SetExpression("v+1");
   ASSERT_EQ(doc().Engine().Parse(), kNoError);
-  doc().Tables().Append(MakeTable("T", {{1, 1}}));
+  doc().Tables().Append(NewXYTable("T", {1}, {1}));
   doc().DataPlot().AddOrReplace(DataGraphOf(doc().Tables().At(0), "d"));
   doc().SelectNode(explorer.Add(ItemKind::DataTable, "T"));
   doc().FunctionPlot().AddOrReplace(FunctionGraph("x"));

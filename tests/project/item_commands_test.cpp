@@ -5,16 +5,23 @@
 #include <optional>
 #include <string>
 
-#include "document_fakes.h"
+#include "document_fixture.h"
 #include "engine/symbol_store.h"
 #include "platform/fake/memory_settings_store.h"
 #include "platform/fake/memory_text_editor.h"
 #include "project/my_document.h"
+#include "table_fixture.h"
 
 namespace orvella {
 namespace {
 
 using platform::ConfirmReply;
+using test::DataGraphOf;
+
+// Two rows, (-2, 1) and (6, 5).
+std::unique_ptr<CDataTable> TableOf(std::string_view name) {
+  return test::NewXYTable(name, {-2, 6}, {1, 5});
+}
 
 constexpr ConfirmReply kYes{true, false};
 constexpr ConfirmReply kNo{false, false};
@@ -25,24 +32,6 @@ std::unique_ptr<CDataList> ListOf(std::string_view name, int count) {
   list->SetName(std::string(name));
   list->SetCount(count);
   return list;
-}
-
-std::unique_ptr<CDataTable> TableOf(std::string_view name) {
-  auto table = std::make_unique<CDataTable>();
-  table->SetName(std::string(name));
-  table->SetUpColumns(TableLayout::kXY, 2, 0);
-  table->SetCell(0, 0, -2);
-  table->SetCell(1, 0, 1);
-  table->SetCell(0, 1, 6);
-  table->SetCell(1, 1, 5);
-  return table;
-}
-
-std::unique_ptr<CGraph2D> DataGraphOf(const CDataTable& table, std::string_view name) {
-  auto graph = std::make_unique<CGraph2D>();
-  graph->SetName(std::string(name));
-  graph->AttachTable(&table);
-  return graph;
 }
 
 class ItemCommandsTest : public ::testing::Test {

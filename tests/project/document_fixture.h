@@ -1,12 +1,13 @@
-// Stand-ins for the windows around the project document: an explorer tree held as a list
-// of nodes, a frame that records what it was asked to show, and a prompter with scripted
-// answers.
+// What the project document's tests share: stand-ins for the windows around it (an
+// explorer tree held as a list of nodes, a frame that records what it was asked to show, a
+// prompter with scripted answers) and data graphs of a table.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,13 @@
 #include "project/my_document.h"
 
 namespace orvella::test {
+
+inline std::unique_ptr<CGraph2D> DataGraphOf(const CDataTable& table, std::string_view name) {
+  auto graph = std::make_unique<CGraph2D>();
+  graph->SetName(std::string(name));
+  graph->AttachTable(&table);
+  return graph;
+}
 
 class FakeExplorer final : public ExplorerLink {
  public:

@@ -62,6 +62,8 @@ class CMyDocument {
 
   // --- the windows around the document; each may be absent ---
   void ConnectWorksheet(platform::TextEditor* text) { worksheet_ = text; }
+  // The worksheet text, where analyses log their results; null while none is connected.
+  platform::TextEditor* Worksheet() { return worksheet_; }
   void ConnectFrame(FrameLink* frame) { frame_ = frame; }
   void ConnectExplorer(ExplorerLink* explorer) { explorer_ = explorer; }
 
@@ -151,6 +153,8 @@ class CMyDocument {
   CResultReport& Report() { return report_; }
   ProjectHeader& Header() { return header_; }
   DocumentSettings& Settings() { return settings_; }
+  // Where settings the user confirms are written at once (for example "LogOutput").
+  platform::SettingsStore& Store() { return store_; }
   const DocumentSettings& Settings() const { return settings_; }
 
   // The step of the 3-D rotate commands, 10 degrees.

@@ -42,6 +42,11 @@ std::string EntryText(const ReportEntry& entry, const CNumberFormat& format) {
   return entry.text;
 }
 
+// A bare name as label (a fitted parameter) would run into its value.
+bool NeedsEqualsSign(const std::string& label) {
+  return !label.empty() && label.back() != ' ' && label.back() != ':';
+}
+
 }  // namespace
 
 std::string ReportText(const CResultReport& report, const CNumberFormat& format) {
@@ -50,6 +55,7 @@ std::string ReportText(const CResultReport& report, const CNumberFormat& format)
     text += '\n';
     if (entry.indented) text += "    ";
     text += entry.label;
+    if (NeedsEqualsSign(entry.label)) text += " = ";
     text += EntryText(entry, format);
   }
   return text;

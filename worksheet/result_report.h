@@ -40,7 +40,8 @@ class CResultReport {
 };
 
 // The report as the worksheet writes it, without the final line end: the title prefixed
-// "' " (or the result text), then one line per entry, indented entries by four spaces.
+// "' " (or the result text), then one line per entry, indented entries by four spaces. A
+// label that ends neither in a blank nor in a colon is followed by " = ".
 std::string ReportText(const CResultReport& report, const CNumberFormat& format);
 
 }  // namespace orvella

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/text_util.h"
+#include "worksheet/report_writer.h"
 
 namespace orvella {
 namespace {
@@ -53,10 +54,7 @@ LineOutcome WorksheetInput::PressEnter() {
 }
 
 void WorksheetInput::AppendReport(const CResultReport& report) {
-  editor_.SetCaret(editor_.Length());
-  const bool onEmptyLine = editor_.LineText(editor_.LineCount() - 1).empty();
-  // The last line may hold the user's text: the report must not run on from it.
-  editor_.Type((onEmptyLine ? "" : "\n") + ReportText(report, Format()) + "\n");
+  orvella::AppendReport(editor_, report, Format());
 }
 
 void WorksheetInput::NoteTypedCharacter(char c) {

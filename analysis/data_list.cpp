@@ -30,6 +30,13 @@ bool CDataList::SetCount(int count) {
   return true;
 }
 
+bool CDataList::RestoreSlots(std::vector<double> slots) {
+  if (slots.empty() || slots.size() - 1 > static_cast<std::size_t>(kMaxItemRows)) return false;
+  slots[0] = 0.0;
+  values_ = std::move(slots);
+  return true;
+}
+
 bool CDataList::InsertRow(int row) {
   if (!ValidRow(row) || Count() >= kMaxItemRows) return false;
   values_.insert(values_.begin() + row, 0.0);

@@ -44,11 +44,16 @@ class CDataList : public CDataItem {
   bool DeleteRow(int row);
   // Copies the whole value array (not the name).
   void CopyFrom(const CDataList& other);
+  // The stored form: the whole array, slot 0 included (which is reset to 0). False
+  // (unchanged) for an empty array or one beyond kMaxItemRows values.
+  bool RestoreSlots(std::vector<double> slots);
 
   // Stops at the first evaluation error and returns it; the values before it are replaced.
   CalcError Transform(CCalcEngine& engine) override;
   // Values 1..n in place; the key column is meaningless for a list.
   CalcError Sort(bool descending, int keyColumn = 0) override;
+  // Fills `statistics`; code 52 (and a cleared cache) for fewer than two values.
+  CalcError ComputeStatistics() override;
 
   ListStatistics statistics;
 

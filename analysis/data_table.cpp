@@ -55,6 +55,20 @@ bool CDataTable::SetUpColumns(TableLayout layout, int columnCount, int rowCount)
   return true;
 }
 
+bool CDataTable::Restore(TableLayout layout, std::vector<CDataList> columns) {
+  if (!IsKnownLayout(static_cast<std::int32_t>(layout))) return false;
+  std::size_t longest = 0;
+  for (const CDataList& column : columns) {
+    longest = std::max(longest, static_cast<std::size_t>(column.Count()));
+  }
+  if (!FitsTable(static_cast<long long>(longest), static_cast<long long>(columns.size()))) {
+    return false;
+  }
+  layout_ = layout;
+  columns_ = std::move(columns);
+  return true;
+}
+
 double CDataTable::Cell(int column, int row) const {
   return ValidColumn(column) ? columns_[column].Value(row + 1) : 0.0;
 }

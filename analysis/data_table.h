@@ -40,6 +40,9 @@ class CDataTable : public CDataItem {
   // kIndependent columnCount unnamed columns; each with rowCount zeros. False (unchanged)
   // for an unknown layout or a size beyond the item limits.
   bool SetUpColumns(TableLayout layout, int columnCount, int rowCount);
+  // A table as it was stored: the layout and the columns as they are. False (unchanged) for
+  // an unknown layout or more columns or cells than the item limits allow.
+  bool Restore(TableLayout layout, std::vector<CDataList> columns);
 
   // 0-based cell value; 0 where the cell holds no value.
   double Cell(int column, int row) const;
@@ -62,6 +65,9 @@ class CDataTable : public CDataItem {
   // Column by column, left to right, each from row 1 down; stops at the first evaluation
   // error and returns it.
   CalcError Transform(CCalcEngine& engine) override;
+  // Every column's statistics; the first failure (52 for a short column) is returned,
+  // the other columns are filled all the same.
+  CalcError ComputeStatistics() override;
 
   bool HasErrorColumn() const { return layout_ == TableLayout::kXYError; }
   // On: a kXY table gains a zero "Y Error" column and becomes kXYError. Off: a kXYError

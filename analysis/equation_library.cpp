@@ -65,9 +65,8 @@ std::string EquationLibrary::UniqueCategoryName(std::string_view base) const {
 }
 
 std::string EquationLibrary::UniqueModelName(int category, std::string_view base) const {
-  if (!ValidCategory(category)) return FirstFreeName(base, [](const std::string&) { return false; });
   return FirstFreeName(base, [&](const std::string& name) {
-    return FindModelIn(categories_[category], name) >= 0;
+    return ValidCategory(category) && FindModelIn(categories_[category], name) >= 0;
   });
 }
 
@@ -75,10 +74,8 @@ bool EquationLibrary::RenameCategory(int category, std::string name) {
   if (!ValidCategory(category)) return false;
   const int existing = FindCategory(name);
   if (existing >= 0 && existing != category) return false;
-  EquationCategory& renamed = categories_[category];
-  renamed.name = std::move(name);
-  // A model's category text always names the category it is in.
-  for (EquationModel& model : renamed.models) model.category = renamed.name;
+  // The models keep their category text; loading the library gives them the new name.
+  categories_[category].name = std::move(name);
   return true;
 }
 

@@ -46,7 +46,8 @@ class EquationLibrary {
   std::string UniqueCategoryName(std::string_view base) const;
   std::string UniqueModelName(int category, std::string_view base) const;
 
-  // False when another category or model has the name; a model may keep its own name.
+  // False when another category or model has the name. A category takes the new spelling
+  // of its own name, a model keeps its own. Models keep the category text they had.
   bool RenameCategory(int category, std::string name);
   bool RenameModel(int category, int model, std::string name);
   void RemoveModel(int category, int model);

@@ -23,6 +23,19 @@ std::optional<std::filesystem::path> AbsolutePathIn(const EnvironmentLookup& env
   return path;
 }
 
+// ORVELLA_HOME, else the XDG folder the variable names, else the folder below HOME.
+std::optional<std::filesystem::path> PerUserFolder(const EnvironmentLookup& environment,
+                                                   std::string_view xdgVariable,
+                                                   std::string_view belowHome) {
+  // Taken as given, relative or not: a portable install may name a folder beside itself.
+  if (const auto home = NonEmpty(environment, "ORVELLA_HOME")) return std::filesystem::path(*home);
+  if (const auto xdg = AbsolutePathIn(environment, xdgVariable)) return *xdg / kProductFolder;
+  if (const auto home = NonEmpty(environment, "HOME")) {
+    return std::filesystem::path(*home) / belowHome / kProductFolder;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 EnvironmentLookup ProcessEnvironment() {
@@ -34,15 +47,11 @@ EnvironmentLookup ProcessEnvironment() {
 }
 
 std::optional<std::filesystem::path> SettingsFolder(const EnvironmentLookup& environment) {
-  // Taken as given, relative or not: a portable install may name a folder beside itself.
-  if (const auto home = NonEmpty(environment, "ORVELLA_HOME")) return std::filesystem::path(*home);
-  if (const auto config = AbsolutePathIn(environment, "XDG_CONFIG_HOME")) {
-    return *config / kProductFolder;
-  }
-  if (const auto home = NonEmpty(environment, "HOME")) {
-    return std::filesystem::path(*home) / ".config" / kProductFolder;
-  }
-  return std::nullopt;
+  return PerUserFolder(environment, "XDG_CONFIG_HOME", ".config");
+}
+
+std::optional<std::filesystem::path> UserDataFolder(const EnvironmentLookup& environment) {
+  return PerUserFolder(environment, "XDG_DATA_HOME", ".local/share");
 }
 
 }  // namespace orvella::platform

@@ -11,6 +11,7 @@
 namespace orvella::platform {
 
 inline constexpr std::string_view kSettingsFileName = "settings.ini";
+inline constexpr std::string_view kUserStoreFileName = "users.dat";
 
 // The value of an environment variable, none when it is unset. An empty value counts as
 // unset wherever it comes from.
@@ -22,5 +23,9 @@ EnvironmentLookup ProcessEnvironment();
 // XDG_CONFIG_HOME is ignored, as the XDG base directory rules require. None when not even
 // HOME is known.
 std::optional<std::filesystem::path> SettingsFolder(const EnvironmentLookup& environment);
+
+// Where the user's own definitions are kept: $ORVELLA_HOME, else $XDG_DATA_HOME/Orvella,
+// else $HOME/.local/share/Orvella; the same rules as for the settings.
+std::optional<std::filesystem::path> UserDataFolder(const EnvironmentLookup& environment);
 
 }  // namespace orvella::platform

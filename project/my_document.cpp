@@ -1,5 +1,6 @@
 #include "project/my_document.h"
 
+#include "analysis/builtin_equations.h"
 #include "engine/symbol_store.h"
 #include "graphing/plot2d_defaults.h"
 #include "graphing/plot3d_defaults.h"
@@ -7,6 +8,8 @@
 #include "platform/screen_metrics.h"
 #include "platform/settings_store.h"
 #include "platform/text_editor.h"
+#include "project/solver_commands.h"
+#include "project/user_store_file.h"
 
 namespace orvella {
 namespace {
@@ -38,6 +41,7 @@ CMyDocument::CMyDocument(platform::SettingsStore& settings, CSymbolStore& symbol
       settings_(ReadDocumentSettings(settings, platform::PrimaryScreen().height)) {
   ReadCalculationSettings(store_, engine_);
   ReadPlotSettings();
+  FillBuiltInLibrary(builtInLibrary_);
   // The preview shows the selected table as markers, in the data plot's look.
   previewPlot_.CopySettings(dataPlotDefaults_);
   previewPlot_.AddOrReplace(std::make_unique<CGraph2D>());
@@ -50,10 +54,20 @@ CMyDocument::CMyDocument(platform::SettingsStore& settings, CSymbolStore& symbol
 }
 
 CMyDocument::~CMyDocument() {
+  SaveUserDefinitions();
   solverModels_.clear();
   ClearUserDefinitions(symbols_);
   WriteExitSettings(store_, settings_, pathName_, engine_);
   store_.Save();
+}
+
+std::string CMyDocument::OpenUserStore(std::filesystem::path file) {
+  userStore_ = std::make_unique<UserStoreFile>(std::move(file));
+  return userStore_->Load(symbols_, *this);
+}
+
+bool CMyDocument::SaveUserDefinitions() {
+  return userStore_ == nullptr || userStore_->SaveIfChanged(symbols_, *this);
 }
 
 void CMyDocument::ReadPlotSettings() {
@@ -117,19 +131,12 @@ int CMyDocument::FindItem(ItemKind kind, std::string_view name) const {
     case ItemKind::DataGraph:
       return dataPlot_.FindGraph(name);
     case ItemKind::SolverModel:
-      return FindSolverModel(name);
+      return orvella::FindSolverModel(*this, name);
     case ItemKind::Graph3D:
       return plot3D_.FindGraph(name);
     default:
       return -1;
   }
-}
-
-int CMyDocument::FindSolverModel(std::string_view equation) const {
-  for (std::size_t i = 0; i < solverModels_.size(); ++i) {
-    if (EqualsNoCase(solverModels_[i]->Equation(), equation)) return static_cast<int>(i);
-  }
-  return -1;
 }
 
 std::string CMyDocument::ItemName(ItemKind kind, int index) const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +32,7 @@
 namespace orvella {
 
 class CSymbolStore;
+class UserStoreFile;
 namespace platform {
 class Prompter;
 class SettingsStore;
@@ -54,8 +56,8 @@ class CMyDocument {
   // `symbols` holds the process-wide user definitions, which the document clears when the
   // program ends. Both must outlive the document.
   CMyDocument(platform::SettingsStore& settings, CSymbolStore& symbols);
-  // Writes the settings kept at exit, deletes the solver models and clears the user
-  // definitions.
+  // Writes the user store file and the settings kept at exit, deletes the solver models and
+  // clears the user definitions.
   ~CMyDocument();
   CMyDocument(const CMyDocument&) = delete;
   CMyDocument& operator=(const CMyDocument&) = delete;
@@ -65,7 +67,17 @@ class CMyDocument {
   // The worksheet text, where analyses log their results; null while none is connected.
   platform::TextEditor* Worksheet() { return worksheet_; }
   void ConnectFrame(FrameLink* frame) { frame_ = frame; }
+  // The views around the document; null while none are connected.
+  FrameLink* Frame() { return frame_; }
   void ConnectExplorer(ExplorerLink* explorer) { explorer_ = explorer; }
+
+  // --- the user store file ---
+  // Reads the user's own definitions, solver models and library from `file` and keeps it
+  // up to date from then on. The message to tell the user once; empty when all is well.
+  std::string OpenUserStore(std::filesystem::path file);
+  // Writes the user store file when a definition, model or library entry has changed;
+  // called after every command that may change one, so a crash loses none.
+  bool SaveUserDefinitions();
 
   // --- life cycle ---
   // After DeleteContents: the plots take their defaults.
@@ -136,6 +148,7 @@ class CMyDocument {
   const SolverModels& Solvers() const { return solverModels_; }
   EquationLibrary& BuiltInLibrary() { return builtInLibrary_; }
   EquationLibrary& UserLibrary() { return userLibrary_; }
+  const EquationLibrary& UserLibrary() const { return userLibrary_; }
 
   CPlot2D& FunctionPlot() { return functionPlot_; }
   CPlot2D& DataPlot() { return dataPlot_; }
@@ -166,7 +179,6 @@ class CMyDocument {
   void UnlinkPreview(const CDataTable& table);
   // After a removal the selected index may have moved or its item may be gone.
   void ResolveSelection();
-  int FindSolverModel(std::string_view equation) const;
   bool ConfirmChange(ItemKind kind, std::string_view name, bool deleting);
   bool AskYesNo(std::string_view question);
   void RemoveGraphsAndNodesLinkedTo(const CDataTable& table);
@@ -184,6 +196,7 @@ class CMyDocument {
   ExplorerLink* explorer_ = nullptr;
   platform::Prompter* prompter_ = nullptr;
   std::string pathName_;
+  std::unique_ptr<UserStoreFile> userStore_;
 
   // Declared in the order the members are listed for the project, so that they are built
   // in that order and destroyed in the reverse: graphs and views before the tables they

@@ -33,6 +33,13 @@ std::string IntegerText(double value) {
   return std::to_string(static_cast<std::int32_t>(static_cast<std::int64_t>(t)));
 }
 
+// A bare name as label (a fitted parameter) would run into its value.
+bool NeedsEqualsSign(const std::string& label) {
+  return !label.empty() && label.back() != ' ' && label.back() != ':';
+}
+
+}  // namespace
+
 std::string EntryText(const ReportEntry& entry, const CNumberFormat& format) {
   switch (entry.kind) {
     case ReportEntryKind::kNumber: return format.Format(entry.value);
@@ -41,13 +48,6 @@ std::string EntryText(const ReportEntry& entry, const CNumberFormat& format) {
   }
   return entry.text;
 }
-
-// A bare name as label (a fitted parameter) would run into its value.
-bool NeedsEqualsSign(const std::string& label) {
-  return !label.empty() && label.back() != ' ' && label.back() != ':';
-}
-
-}  // namespace
 
 std::string ReportText(const CResultReport& report, const CNumberFormat& format) {
   std::string text = report.title.empty() ? report.resultText : "' " + report.title;

@@ -39,6 +39,9 @@ class CResultReport {
   std::vector<ReportEntry> entries;
 };
 
+// The text of an entry's value: a number in `format`, an integer truncated, or the text.
+std::string EntryText(const ReportEntry& entry, const CNumberFormat& format);
+
 // The report as the worksheet writes it, without the final line end: the title prefixed
 // "' " (or the result text), then one line per entry, indented entries by four spaces. A
 // label that ends neither in a blank nor in a colon is followed by " = ".

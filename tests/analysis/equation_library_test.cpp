@@ -39,12 +39,18 @@ TEST(EquationLibraryTest, UniqueNamesAndRenames) {
   library.AddModel(Model("Mine", "New model 1", "a"));
   library.AddModel(Model("Mine", "Other", "b"));
   EXPECT_EQ(library.UniqueCategoryName("New category"), "New category 2");
+  // The browser's base ends in a blank, which the number's blank follows.
+  EXPECT_EQ(library.UniqueCategoryName("New Category "), "New Category  1");
   EXPECT_EQ(library.UniqueModelName(1, "New model"), "New model 2");
   EXPECT_EQ(library.UniqueModelName(0, "New model"), "New model 1");
 
   EXPECT_FALSE(library.RenameCategory(1, "new CATEGORY 1"));
   EXPECT_TRUE(library.RenameCategory(1, "Renamed"));
-  EXPECT_EQ(library.Categories()[1].models[0].category, "Renamed");
+  EXPECT_EQ(library.Categories()[1].name, "Renamed");
+  // The models' category text is brought up to date when the library is loaded again.
+  EXPECT_EQ(library.Categories()[1].models[0].category, "Mine");
+  EXPECT_TRUE(library.RenameCategory(1, "RENAMED"));
+  EXPECT_EQ(library.Categories()[1].name, "RENAMED");
 
   EXPECT_FALSE(library.RenameModel(1, 1, "NEW MODEL 1"));
   // A model may take its own name, in any case; it keeps its spelling then.

@@ -72,6 +72,16 @@ ParsedOptions ParseCalcOptions(const std::vector<std::string>& arguments) {
       auto file = value();
       if (!file || file->empty()) return fail("--sheet needs a file");
       options.sheetFile = std::string(*file);
+    } else if (name == "--project") {
+      auto file = value();
+      if (!file || file->empty()) return fail("--project needs a file");
+      options.projectFile = std::string(*file);
+    } else if (name == "--info") {
+      options.showInfo = true;
+    } else if (name == "--save") {
+      options.save = true;
+      // Only "--save=FILE": a bare --save must not take the next argument as its file.
+      if (inlineValue) options.saveFile = std::string(*inlineValue);
     } else if (name == "--decimal-comma") {
       options.convention = Convention::DecimalComma;
     } else if (name == "--decimal-point") {
@@ -100,6 +110,9 @@ ParsedOptions ParseCalcOptions(const std::vector<std::string>& arguments) {
       return fail("unknown option");
     }
   }
+  if ((options.showInfo || options.save) && options.projectFile.empty()) {
+    return ParsedOptions{std::nullopt, "--info and --save need --project"};
+  }
   return ParsedOptions{options, {}};
 }
 
@@ -117,6 +130,11 @@ std::string UsageText() {
          "  --sheet=FILE            run a worksheet text file as if Enter was pressed on\n"
          "                          every line and print the text the worksheet then holds\n"
          "                          (messages of failing lines go to standard error)\n"
+         "  --project=FILE          calculate with the variables and expression variables\n"
+         "                          of a project file (.ovp)\n"
+         "  --info                  with --project: print what the project holds and stop\n"
+         "  --save[=FILE]           with --project: save the project when the lines are\n"
+         "                          done, to FILE or back to where it was read from\n"
          "  --decimal-comma         ',' as decimal point and ';' between arguments\n"
          "  --decimal-point         '.' as decimal point and ',' between arguments\n"
          "                          (default: as the user's locale says)\n"

@@ -21,6 +21,10 @@ struct CalcOptions {
   int inputBase = 10;
   Convention convention = Convention::User;
   std::string sheetFile;  // --sheet: run this worksheet text file and print the result
+  std::string projectFile;  // --project: calculate with this project's variables
+  bool showInfo = false;    // --info: summarise the project and stop
+  bool save = false;        // --save: write the project back when the lines are done
+  std::string saveFile;     // --save=FILE: write it there instead
 };
 
 struct ParsedOptions {

@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "cli/calc_options.h"
 #include "cli/calc_session.h"
 #include "cli/line_reader.h"
+#include "cli/project_session.h"
 #include "engine/locale_chars.h"
 #include "engine/symbol_store.h"
 #include "platform/locale_detect.h"
@@ -58,6 +60,20 @@ int RunSheetFile(const std::string& path, LineExecutor& executor) {
   return run.errors.empty() ? 0 : 1;
 }
 
+// The lines of a sheet file, of standard input, or typed at the prompt.
+int RunLines(const cli::CalcOptions& options, CCalcEngine& engine, CSymbolStore& store) {
+  CalculationCommands commands(engine);
+  LineExecutor executor(engine, store, &commands);
+  cli::CalcSession session(executor);
+  if (!options.sheetFile.empty()) return RunSheetFile(options.sheetFile, executor);
+  if (options.batch || !isatty(STDIN_FILENO)) {
+    std::ios::sync_with_stdio(false);
+    cli::RunBatch(session, std::cin, std::cout);
+    return 0;
+  }
+  return RunInteractive(session);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,18 +93,30 @@ int main(int argc, char** argv) {
     return 0;
   }
   ApplyConvention(options.convention);
-  CCalcEngine engine;
-  cli::ApplyOptions(options, engine);
   CSymbolStore store;
   InstallUserNames(&store);
-  CalculationCommands commands(engine);
-  LineExecutor executor(engine, store, &commands);
-  cli::CalcSession session(executor);
-  if (!options.sheetFile.empty()) return RunSheetFile(options.sheetFile, executor);
-  if (options.batch || !isatty(STDIN_FILENO)) {
-    std::ios::sync_with_stdio(false);
-    cli::RunBatch(session, std::cin, std::cout);
-    return 0;
+  CCalcEngine standalone;
+  std::unique_ptr<cli::ProjectSession> project;
+  if (!options.projectFile.empty()) {
+    project = std::make_unique<cli::ProjectSession>(store);
+    if (const std::string failure = project->Open(options.projectFile); !failure.empty()) {
+      std::cerr << "orvella-calc: " << failure << "\n";
+      return 2;
+    }
+    if (options.showInfo) {
+      std::cout << project->Info();
+      return 0;
+    }
   }
-  return RunInteractive(session);
+  CCalcEngine& engine = project ? project->Engine() : standalone;
+  cli::ApplyOptions(options, engine);
+  const int status = RunLines(options, engine, store);
+  if (project && options.save) {
+    const std::string target = options.saveFile.empty() ? project->PathName() : options.saveFile;
+    if (const std::string failure = project->Save(target); !failure.empty()) {
+      std::cerr << "orvella-calc: " << failure << "\n";
+      return 2;
+    }
+  }
+  return status;
 }

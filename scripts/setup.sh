@@ -35,7 +35,7 @@ build_main() {
   cmake --build build --parallel "$jobs"
 }
 
-# The fuzz target needs clang's libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The fuzz targets need clang's libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer.
 build_fuzzer() {
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_FUZZ=ON
   cmake --build build-fuzz --parallel "$jobs"
@@ -49,7 +49,7 @@ case "$mode" in
     ;;
   test)
     build_fuzzer
-    build_main -DORVELLA_FUZZER="$root/build-fuzz/fuzz/expression_fuzzer"
+    build_main -DORVELLA_FUZZ_DIR="$root/build-fuzz/fuzz"
     ctest --test-dir build --output-on-failure --parallel "$jobs"
     ;;
   *)

@@ -17,21 +17,24 @@ constexpr std::uint16_t kWideMark = 0xFFFE;
 constexpr std::uint16_t kHugeLength = 0xFFFF;
 constexpr std::uint16_t kHugeCount = 0xFFFF;
 
+// Appends the low `size` bytes of `bits`, least significant first.
+template <std::size_t size>
+void AppendLittleEndian(std::string& bytes, std::uint64_t bits) {
+  char buffer[size];
+  for (std::size_t i = 0; i < size; ++i) buffer[i] = static_cast<char>((bits >> (8 * i)) & 0xff);
+  bytes.append(buffer, size);
+}
+
 }  // namespace
 
 void ArchiveWriter::WriteInt32(std::int32_t value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) bytes_ += static_cast<char>((bits >> shift) & 0xff);
+  AppendLittleEndian<4>(bytes_, static_cast<std::uint32_t>(value));
 }
 
-void ArchiveWriter::WriteUint16(std::uint16_t value) {
-  bytes_ += static_cast<char>(value & 0xff);
-  bytes_ += static_cast<char>(value >> 8);
-}
+void ArchiveWriter::WriteUint16(std::uint16_t value) { AppendLittleEndian<2>(bytes_, value); }
 
 void ArchiveWriter::WriteDouble(double value) {
-  const auto bits = std::bit_cast<std::uint64_t>(value);
-  for (int shift = 0; shift < 64; shift += 8) bytes_ += static_cast<char>((bits >> shift) & 0xff);
+  AppendLittleEndian<8>(bytes_, std::bit_cast<std::uint64_t>(value));
 }
 
 void ArchiveWriter::WriteRaw(const void* data, std::size_t size) {

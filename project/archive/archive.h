@@ -21,6 +21,10 @@ class ArchiveWriter {
   void WriteText(std::string_view utf8);
   void WriteCount(std::uint32_t count);
 
+  // Room for what is about to be written, so that large records are not copied as the
+  // buffer grows.
+  void Reserve(std::size_t bytes) { bytes_.reserve(bytes_.size() + bytes); }
+
   const std::string& Bytes() const { return bytes_; }
   std::string TakeBytes() { return std::move(bytes_); }
 

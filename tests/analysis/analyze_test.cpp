@@ -157,38 +157,21 @@ class FakeResultsWindow final : public ResultsWindow {
   std::vector<ResultsGridRow> rows;
 };
 
-class StatisticsCommandsTest : public ::testing::Test {
+class StatisticsCommandsTest : public test::ConnectedDocumentTest {
  protected:
-  StatisticsCommandsTest() {
-    InstallUserNames(&symbols);
-    document.emplace(store, symbols);
-    document->ConnectWorksheet(&worksheet);
-    explorer.Attach(*document);
-  }
-  ~StatisticsCommandsTest() override {
-    document.reset();
-    InstallUserNames(nullptr);
-  }
-
   void AddList(const char* name, const std::vector<double>& values) {
-    document->AddList(std::make_unique<CDataList>(NamedList(name, values)));
+    document.AddList(std::make_unique<CDataList>(NamedList(name, values)));
   }
   std::int32_t StoredLogOutput() const {
     return platform::ReadIntSetting(store, platform::Setting("DataAnalysis", "LogOutput"));
   }
 
-  platform::MemorySettingsStore store;
-  CSymbolStore symbols;
-  platform::MemoryTextEditor worksheet;
-  test::FakeExplorer explorer;
-  test::ScriptedPrompter prompter;
   FakeResultsWindow window;
-  std::optional<CMyDocument> document;
 };
 
 TEST_F(StatisticsCommandsTest, LoggedListAnalysisIsWrittenAtTheEndOfTheWorksheet) {
   AddList("Data", {1, 2, 3, 4});
-  ASSERT_TRUE(AnalyzeSelection(*document, prompter, window));
+  ASSERT_TRUE(AnalyzeSelection(document, prompter, window));
   EXPECT_EQ(window.shown, 1);
   EXPECT_TRUE(window.boxWhenShown);
   EXPECT_EQ(window.rows[1].label, "List Analysis");
@@ -203,39 +186,39 @@ TEST_F(StatisticsCommandsTest, LogChoiceIsStoredOnOkOnly) {
   AddList("Data", {1, 2, 3, 4});
   window.closeWithOk = false;
   window.setLog = false;
-  AnalyzeSelection(*document, prompter, window);
-  EXPECT_EQ(document->Settings().dataAnalysis.logOutput, 1);
+  AnalyzeSelection(document, prompter, window);
+  EXPECT_EQ(document.Settings().dataAnalysis.logOutput, 1);
   EXPECT_EQ(store.SaveCount(), 0);
 
   window.closeWithOk = true;
-  AnalyzeSelection(*document, prompter, window);
-  EXPECT_EQ(document->Settings().dataAnalysis.logOutput, 0);
+  AnalyzeSelection(document, prompter, window);
+  EXPECT_EQ(document.Settings().dataAnalysis.logOutput, 0);
   EXPECT_EQ(StoredLogOutput(), 0);
   EXPECT_EQ(worksheet.Text(), "");
   EXPECT_EQ(window.reveals, 0);
 
   window.setLog.reset();
-  AnalyzeSelection(*document, prompter, window);
+  AnalyzeSelection(document, prompter, window);
   EXPECT_FALSE(window.boxWhenShown);
 }
 
 TEST_F(StatisticsCommandsTest, TooFewValuesShowTheMessageAndNoResults) {
   AddList("Pair", {1, 2});
-  ASSERT_TRUE(AnalyzeSelection(*document, prompter, window));
+  ASSERT_TRUE(AnalyzeSelection(document, prompter, window));
   EXPECT_EQ(prompter.messages, std::vector<std::string>{std::string(kTooFewDataMessage)});
   EXPECT_EQ(window.shown, 0);
   EXPECT_EQ(worksheet.Text(), "");
 }
 
 TEST_F(StatisticsCommandsTest, CompareListsNeedsASelectedListAndShowsItsResults) {
-  document->AddTable(test::NewXYTable("T", {1, 2, 3}, {1, 2, 3}));
-  EXPECT_FALSE(CanCompareLists(*document));
+  document.AddTable(test::NewXYTable("T", {1, 2, 3}, {1, 2, 3}));
+  EXPECT_FALSE(CanCompareLists(document));
   AddList("X", {1, 2, 3, 4});
   AddList("Y", {2, 4, 6, 8});
-  EXPECT_TRUE(CanCompareLists(*document));
+  EXPECT_TRUE(CanCompareLists(document));
 
-  CCompareListsModel model = MakeCompareListsModel(*document);
-  EXPECT_EQ(ConfirmCompareLists(*document, model, window), kSameListMessage);
+  CCompareListsModel model = MakeCompareListsModel(document);
+  EXPECT_EQ(ConfirmCompareLists(document, model, window), kSameListMessage);
   EXPECT_EQ(window.shown, 0);
   model.SelectSecond(1);
   for (ListComparison test : {ListComparison::kCorrelation, ListComparison::kRankCorrelation,
@@ -243,7 +226,7 @@ TEST_F(StatisticsCommandsTest, CompareListsNeedsASelectedListAndShowsItsResults)
     model.SetChecked(test, true);
   }
   window.setLog = false;
-  EXPECT_EQ(ConfirmCompareLists(*document, model, window), "");
+  EXPECT_EQ(ConfirmCompareLists(document, model, window), "");
   ASSERT_EQ(window.rows.size(), 8u);
   EXPECT_EQ(window.rows[1].label, "");  // no title: the result text opens the worksheet log
   EXPECT_EQ(window.rows[4].label + window.rows[4].value, "    Kendall's Tau = 1");

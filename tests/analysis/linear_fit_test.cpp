@@ -265,24 +265,13 @@ TEST(LinearFitTest, EquationCarriesFifteenDigitsInTheExpressionConvention) {
 
 // ---- the command ----
 
-class LinearFitCommandTest : public ::testing::Test {
+class LinearFitCommandTest : public test::ConnectedDocumentTest {
  protected:
-  LinearFitCommandTest() : document(store, symbols) {
-    document.ConnectPrompter(&prompter);
-    explorer.Attach(document);
-  }
-
   void SelectTable(const std::string& name, CDataTable table) {
     ASSERT_TRUE(document.AddTable(std::make_unique<CDataTable>(NamedTable(std::move(table),
                                                                           name))));
     explorer.SelectNode(explorer.FindItemNode(ItemKind::DataTable, name));
   }
-
-  platform::MemorySettingsStore store;
-  CSymbolStore symbols;
-  test::FakeExplorer explorer;
-  test::ScriptedPrompter prompter;
-  CMyDocument document;
 };
 
 TEST_F(LinearFitCommandTest, ExactLineAddsTheFittedDataGraph) {

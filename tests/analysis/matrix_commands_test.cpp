@@ -44,14 +44,8 @@ void ExpectCells(const CDataMatrix& matrix, const Rows& expected, double toleran
   }
 }
 
-class MatrixCommandsTest : public ::testing::Test {
+class MatrixCommandsTest : public test::ConnectedDocumentTest {
  protected:
-  MatrixCommandsTest() : document(store, symbols) {
-    document.ConnectWorksheet(&worksheet);
-    document.ConnectPrompter(&prompter);
-    explorer.Attach(document);
-  }
-
   // Adds M and selects it (adding an item selects it).
   void SelectNew(int rows, int columns, const std::vector<double>& rowMajor = {}) {
     ASSERT_TRUE(document.AddMatrix(MatrixOf("M", rows, columns, rowMajor)));
@@ -60,13 +54,6 @@ class MatrixCommandsTest : public ::testing::Test {
   const CDataMatrix* Find(std::string_view name) {
     return document.Matrices().Find(document.Matrices().IndexOf(name));
   }
-
-  platform::MemorySettingsStore store;
-  CSymbolStore symbols;
-  platform::MemoryTextEditor worksheet;
-  test::FakeExplorer explorer;
-  test::ScriptedPrompter prompter;
-  CMyDocument document;
 };
 
 TEST_F(MatrixCommandsTest, DeterminantIsWrittenOnALineOfItsOwnAtTheCaret) {

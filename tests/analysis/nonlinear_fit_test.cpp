@@ -350,58 +350,40 @@ TEST(RecentFitTest, MostRecentFirstAtMostTen) {
 
 // --- the command ---
 
-class NonlinearFitCommandTest : public ::testing::Test {
+class NonlinearFitCommandTest : public test::ConnectedDocumentTest {
  protected:
-  NonlinearFitCommandTest() {
-    ResetBoundVariables();
-    InstallUserNames(&symbols);
-    document.emplace(store, symbols);
-    explorer.Attach(*document);
-    document->ConnectPrompter(&prompter);
-  }
-  ~NonlinearFitCommandTest() override {
-    document.reset();
-    InstallUserNames(nullptr);
-  }
-
   void SelectTable(CDataTable table) {
     auto owned = std::make_unique<CDataTable>(std::move(table));
     const std::string name = owned->Name();
-    ASSERT_TRUE(document->AddTable(std::move(owned)));
+    ASSERT_TRUE(document.AddTable(std::move(owned)));
     explorer.SelectNode(explorer.FindItemNode(ItemKind::DataTable, name));
-    ASSERT_EQ(document->Selection().kind, ItemKind::DataTable);
+    ASSERT_EQ(document.Selection().kind, ItemKind::DataTable);
   }
-
-  platform::MemorySettingsStore store;
-  CSymbolStore symbols;
-  std::optional<CMyDocument> document;
-  test::FakeExplorer explorer;
-  test::ScriptedPrompter prompter;
 };
 
 TEST_F(NonlinearFitCommandTest, AddsTheFittedDataGraph) {
   SelectTable(ExponentialTable());
-  document->Settings().dataAnalysis.maxIterations = 250;
-  std::unique_ptr<NonlinearFit> fit = BeginNonlinearFit(*document, prompter);
+  document.Settings().dataAnalysis.maxIterations = 250;
+  std::unique_ptr<NonlinearFit> fit = BeginNonlinearFit(document, prompter);
   ASSERT_NE(fit, nullptr);
   EXPECT_EQ(fit->IterationLimit(), 250);
 
   const EquationModel model{"Exponential", "Growth model", "a*exp(b*x)", "", ""};
-  ASSERT_EQ(FinishNonlinearFit(*document, prompter, model, *fit), kNoError);
+  ASSERT_EQ(FinishNonlinearFit(document, prompter, model, *fit), kNoError);
   EXPECT_TRUE(prompter.messages.empty());
-  ASSERT_EQ(document->DataPlot().GraphCount(), 1);
-  const CGraph2D& graph = document->DataPlot().Graph(0);
+  ASSERT_EQ(document.DataPlot().GraphCount(), 1);
+  const CGraph2D& graph = document.DataPlot().Graph(0);
   EXPECT_EQ(graph.Name(), "Growth model Fit of Growth");
   EXPECT_FALSE(graph.IsEditable());
   EXPECT_EQ(graph.Type(), GraphType2D::kRectangular);
   EXPECT_EQ(graph.Expr1(), fit->FittedEquation());
   EXPECT_EQ(graph.DomainMin(), 0.0);
   EXPECT_EQ(graph.DomainMax(), 5.0);
-  EXPECT_EQ(graph.DataTable(), &document->Tables().At(0));
+  EXPECT_EQ(graph.DataTable(), &document.Tables().At(0));
   ASSERT_NE(graph.Results(), nullptr);
   EXPECT_EQ(graph.Results()->title, "Nonlinear fit of Growth");
-  ASSERT_EQ(document->Settings().recentFits.size(), 1u);
-  EXPECT_EQ(document->Settings().recentFits[0].equation, "a*exp(b*x)");
+  ASSERT_EQ(document.Settings().recentFits.size(), 1u);
+  EXPECT_EQ(document.Settings().recentFits[0].equation, "a*exp(b*x)");
 
   // The printed fitted curve is the curve: it evaluates to the data.
   CCalcEngine engine;
@@ -414,20 +396,20 @@ TEST_F(NonlinearFitCommandTest, TooFewRowsBeforeAndAfterTheModelDialog) {
   CDataTable one = MakeXYTable({1}, {2});
   one.SetName("One");
   SelectTable(std::move(one));
-  EXPECT_EQ(BeginNonlinearFit(*document, prompter), nullptr);
+  EXPECT_EQ(BeginNonlinearFit(document, prompter), nullptr);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0], kTooFewRowsToFit);
 
   CDataTable two = MakeXYTable({1, 2}, {2, 3});
   two.SetName("Two");
   SelectTable(std::move(two));
-  std::unique_ptr<NonlinearFit> fit = BeginNonlinearFit(*document, prompter);
+  std::unique_ptr<NonlinearFit> fit = BeginNonlinearFit(document, prompter);
   ASSERT_NE(fit, nullptr);
-  EXPECT_EQ(FinishNonlinearFit(*document, prompter, Model("Line"), *fit), kTooFewDataPoints);
+  EXPECT_EQ(FinishNonlinearFit(document, prompter, Model("Line"), *fit), kTooFewDataPoints);
   EXPECT_EQ(prompter.messages.back(), ErrorText(kTooFewDataPoints));
-  EXPECT_EQ(document->DataPlot().GraphCount(), 0);
+  EXPECT_EQ(document.DataPlot().GraphCount(), 0);
 
-  EXPECT_EQ(FinishNonlinearFit(*document, prompter, Model("Bad", "y*x"), *fit), kReservedName);
+  EXPECT_EQ(FinishNonlinearFit(document, prompter, Model("Bad", "y*x"), *fit), kReservedName);
   EXPECT_EQ(prompter.messages.back(), "Reserved name");
 }
 

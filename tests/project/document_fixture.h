@@ -12,7 +12,12 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/bound_variables.h"
+#include "engine/symbol_store.h"
 #include "engine/text_util.h"
+#include "engine/user_names.h"
+#include "platform/fake/memory_settings_store.h"
+#include "platform/fake/memory_text_editor.h"
 #include "platform/prompter.h"
 #include "project/document_links.h"
 #include "project/my_document.h"
@@ -139,6 +144,37 @@ class ScriptedPrompter final : public platform::Prompter {
     answers.pop_front();
     return reply;
   }
+};
+
+// Installs a store of user names for the life of the fixture that holds it.
+class ScopedUserNames {
+ public:
+  explicit ScopedUserNames(UserNames* names) { InstallUserNames(names); }
+  ~ScopedUserNames() { InstallUserNames(nullptr); }
+  ScopedUserNames(const ScopedUserNames&) = delete;
+  ScopedUserNames& operator=(const ScopedUserNames&) = delete;
+};
+
+// A document connected to a worksheet, an explorer and a prompter, as the desktop program
+// connects it, with the user names installed and the bound variables reset.
+class ConnectedDocumentTest : public ::testing::Test {
+ protected:
+  ConnectedDocumentTest() {
+    ResetBoundVariables();
+    document.ConnectWorksheet(&worksheet);
+    document.ConnectPrompter(&prompter);
+    explorer.Attach(document);
+  }
+
+  CMyDocument& doc() { return document; }
+
+  platform::MemorySettingsStore store;
+  CSymbolStore symbols;
+  ScopedUserNames userNames{&symbols};
+  platform::MemoryTextEditor worksheet;
+  FakeExplorer explorer;
+  ScriptedPrompter prompter;
+  CMyDocument document{store, symbols};
 };
 
 }  // namespace orvella::test

@@ -34,21 +34,7 @@ std::unique_ptr<CDataList> ListOf(std::string_view name, int count) {
   return list;
 }
 
-class ItemCommandsTest : public ::testing::Test {
- protected:
-  ItemCommandsTest() : document(store, symbols) {
-    document.ConnectWorksheet(&worksheet);
-    document.ConnectPrompter(&prompter);
-    explorer.Attach(document);
-  }
-
-  platform::MemorySettingsStore store;
-  CSymbolStore symbols;
-  platform::MemoryTextEditor worksheet;
-  test::FakeExplorer explorer;
-  test::ScriptedPrompter prompter;
-  CMyDocument document;
-};
+using ItemCommandsTest = test::ConnectedDocumentTest;
 
 TEST_F(ItemCommandsTest, OverwritingAListAsksUntilTheUserStopsIt) {
   ASSERT_TRUE(document.AddList(ListOf("A", 1)));

@@ -210,30 +210,12 @@ TEST(SolverReportTest, RowsInOrder) {
   }
 }
 
-class SolverCommandsTest : public ::testing::Test {
+class SolverCommandsTest : public test::ConnectedDocumentTest {
  protected:
-  SolverCommandsTest() {
-    InstallUserNames(&symbols);
-    document.emplace(store, symbols);
-    document->ConnectWorksheet(&worksheet);
-    explorer.Attach(*document);
-  }
-  ~SolverCommandsTest() override {
-    document.reset();
-    InstallUserNames(nullptr);
-  }
-
-  CMyDocument& doc() { return *document; }
   CSolverModel& Model(int index) { return *doc().Solvers()[index]; }
   void Select(const std::string& equation) {
     explorer.SelectNode(explorer.Add(ItemKind::SolverModel, equation));
   }
-
-  platform::MemorySettingsStore store;
-  CSymbolStore symbols;
-  platform::MemoryTextEditor worksheet;
-  test::FakeExplorer explorer;
-  std::optional<CMyDocument> document;
 };
 
 TEST_F(SolverCommandsTest, AddTakesTheDefaultsWithTheirLimits) {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "cli/analysis_commands.h"
 #include "engine/text_util.h"
 
 namespace orvella::cli {
@@ -138,7 +139,8 @@ std::string UsageText() {
          "  --decimal-comma         ',' as decimal point and ';' between arguments\n"
          "  --decimal-point         '.' as decimal point and ',' between arguments\n"
          "                          (default: as the user's locale says)\n"
-         "  --help, --version\n";
+         "  --help, --version\n" +
+         AnalysisUsageText();
 }
 
 void ApplyOptions(const CalcOptions& options, CCalcEngine& engine) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/analysis_commands.h"
 #include "cli/calc_options.h"
 #include "cli/calc_session.h"
 #include "cli/line_reader.h"
@@ -77,6 +78,10 @@ int RunLines(const cli::CalcOptions& options, CCalcEngine& engine, CSymbolStore&
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && cli::IsAnalysisCommand(argv[1])) {
+    return cli::RunAnalysisCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                   std::cerr);
+  }
   std::vector<std::string> arguments(argv + 1, argv + argc);
   cli::ParsedOptions parsed = cli::ParseCalcOptions(arguments);
   if (!parsed.options) {

@@ -221,6 +221,7 @@ void CMyDocument::RemoveSelectedItem() {
       break;
     case ItemKind::SolverModel:
       solverModels_.erase(solverModels_.begin() + index);
+      SaveUserDefinitions();
       break;
     case ItemKind::Graph3D:
       plot3D_.DeleteGraph(index);

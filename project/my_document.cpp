@@ -70,6 +70,13 @@ bool CMyDocument::SaveUserDefinitions() {
   return userStore_ == nullptr || userStore_->SaveIfChanged(symbols_, *this);
 }
 
+LineOutcome CMyDocument::ExecuteLine(std::string_view text) {
+  LineExecutor executor(engine_, symbols_, &commands_);
+  LineOutcome outcome = executor.Execute(text);
+  SaveUserDefinitions();
+  return outcome;
+}
+
 void CMyDocument::ReadPlotSettings() {
   ReadPlotDefaults(store_, kFunctionPlotSection, functionPlotDefaults_);
   ReadPlotDefaults(store_, kDataPlotSection, dataPlotDefaults_);

@@ -27,7 +27,9 @@
 #include "project/named_items.h"
 #include "project/project_header.h"
 #include "tools/solver_model.h"
+#include "worksheet/line_execution.h"
 #include "worksheet/result_report.h"
+#include "worksheet/workspace_commands.h"
 
 namespace orvella {
 
@@ -78,6 +80,11 @@ class CMyDocument {
   // Writes the user store file when a definition, model or library entry has changed;
   // called after every command that may change one, so a crash loses none.
   bool SaveUserDefinitions();
+
+  // --- the worksheet's statements ---
+  // One statement with the project engine and the user definitions, as Enter runs it;
+  // a definition it makes or changes is written to the user store file at once.
+  LineOutcome ExecuteLine(std::string_view text);
 
   // --- life cycle ---
   // After DeleteContents: the plots take their defaults.
@@ -202,6 +209,7 @@ class CMyDocument {
   // in that order and destroyed in the reverse: graphs and views before the tables they
   // refer to, the engine the plots use last.
   CCalcEngine engine_;
+  CalculationCommands commands_{engine_};
   ProjectHeader header_ = BuiltInProjectHeader();
   NamedItems<CDataList> lists_;
   NamedItems<CDataMatrix> matrices_;

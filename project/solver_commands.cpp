@@ -54,6 +54,7 @@ CalcError AddSolverModel(CMyDocument& document, std::string_view equation,
   model->note = std::string(Trim(note));
   ApplyDefaults(*model, document.Settings().solverDefaults);
   document.Solvers().push_back(std::move(model));
+  document.SaveUserDefinitions();
   return kNoError;
 }
 

@@ -55,8 +55,10 @@ std::string ReportText(const CResultReport& report, const CNumberFormat& format)
     text += '\n';
     if (entry.indented) text += "    ";
     text += entry.label;
-    if (NeedsEqualsSign(entry.label)) text += " = ";
-    text += EntryText(entry, format);
+    const std::string value = EntryText(entry, format);
+    // A row without a value is a heading: it stands alone.
+    if (NeedsEqualsSign(entry.label) && !value.empty()) text += " = ";
+    text += value;
   }
   return text;
 }

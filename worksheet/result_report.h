@@ -44,7 +44,8 @@ std::string EntryText(const ReportEntry& entry, const CNumberFormat& format);
 
 // The report as the worksheet writes it, without the final line end: the title prefixed
 // "' " (or the result text), then one line per entry, indented entries by four spaces. A
-// label that ends neither in a blank nor in a colon is followed by " = ".
+// label that ends neither in a blank nor in a colon is followed by " = " when the row has a
+// value to show.
 std::string ReportText(const CResultReport& report, const CNumberFormat& format);
 
 }  // namespace orvella

@@ -201,5 +201,16 @@ TEST_F(UserStoreTest, DefinitionsAreWrittenAsSoonAsTheyChange) {
   ExpectOneOfEach();
 }
 
+TEST_F(UserStoreTest, AWorksheetDefinitionIsWrittenAtOnce) {
+  const auto file = folder / "users.dat";
+  EXPECT_EQ(doc().OpenUserStore(file), "");
+  ASSERT_FALSE(doc().ExecuteLine("cube(u) = u^3").Failed());
+  const auto stored = ReadUserStoreBytes(ReadFile(file));
+  ASSERT_TRUE(stored.has_value());
+  ASSERT_EQ(stored->functions.size(), 1u);
+  EXPECT_EQ(stored->functions[0].name, "cube");
+  EXPECT_EQ(doc().ExecuteLine("cube(2)").report.resultText, "8");
+}
+
 }  // namespace
 }  // namespace orvella

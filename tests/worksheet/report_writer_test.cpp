@@ -17,8 +17,10 @@ TEST(ReportWriterTest, BareNamesGetAnEqualsSign) {
   report.AddNumber("Chi Square: ", 0.25);
   report.AddText("Model ", "a*x");
   report.AddInteger("Iterations:", 7);
+  report.AddText("Hours", "");  // a heading row has no value to join
   EXPECT_EQ(ReportText(report, kGeneral),
-            "' Nonlinear fit\na = 2.5\n    b1 = 12\nChi Square: 0.25\nModel a*x\nIterations:7");
+            "' Nonlinear fit\na = 2.5\n    b1 = 12\nChi Square: 0.25\nModel a*x\nIterations:7\n"
+            "Hours");
 }
 
 TEST(ReportWriterTest, ReportsGoAtTheEndOnLinesOfTheirOwn) {

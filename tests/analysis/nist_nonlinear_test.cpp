@@ -27,11 +27,11 @@ enum class Difficulty { kLower, kAverage, kHigher };
 
 // What a start leads to with the method's stopping rule and the limit below.
 //
-// From MGH17's start 1 the method stalls far from the minimum (ten steps in a row are rejected),
-// so ten unchanged steps end it short of the minimum; such a fit must still never claim a
-// chi-square below it. From BoxBOD's start 1 a step takes b2 to about 8e47, where
-// exp(-b2*x) is 0 for every x: the curvature has a zero column. From MGH10's and Eckerle4's
-// first starts the method is still descending when the limit is reached.
+// From MGH17's start 1 the method stalls far from the minimum: ten steps without progress
+// end it there. Such a fit must still never claim a chi-square below the minimum. From
+// BoxBOD's start 1 a step takes b2 to about 8e47, where exp(-b2*x) is 0 for every x: the
+// curvature has a zero column. From MGH10's and Eckerle4's first starts the method is still
+// descending when the limit is reached.
 enum class Expect {
   kCertified,    // the certified solution, to the difficulty's digits
   kStopsShort,   // code 0 with a chi-square above the certified minimum

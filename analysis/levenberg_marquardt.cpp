@@ -38,25 +38,33 @@ LevenbergMarquardt::LevenbergMarquardt(FitModel& model, FitPoints points,
   trialBeta_ = beta_;
 }
 
-CalcError LevenbergMarquardt::CurvatureAt(std::span<const double> parameters,
-                                          DenseMatrix& alpha, DenseMatrix& beta,
-                                          double& chiSquare) {
-  const int mfit = static_cast<int>(fittedIndex_.size());
-  alpha = DenseMatrix(mfit, mfit);
-  beta = DenseMatrix(mfit, 1);
+CalcError LevenbergMarquardt::ValuesAt(std::span<const double> parameters,
+                                       std::vector<double>& values, double& chiSquare) {
+  values.resize(points_.x.size());
   chiSquare = 0.0;
   model_.SetParameters(parameters);
   for (std::size_t i = 0; i < points_.x.size(); ++i) {
-    double y = 0.0;
-    if (CalcError code = model_.Evaluate(points_.x[i], y, gradient_)) return code;
+    if (CalcError code = model_.Value(points_.x[i], values[i])) return code;
+    const double dy = points_.y[i] - values[i];
+    chiSquare += dy * dy / (points_.sigma[i] * points_.sigma[i]);
+  }
+  return kNoError;
+}
+
+CalcError LevenbergMarquardt::CurvatureFrom(const std::vector<double>& values,
+                                            DenseMatrix& alpha, DenseMatrix& beta) {
+  const int mfit = static_cast<int>(fittedIndex_.size());
+  alpha = DenseMatrix(mfit, mfit);
+  beta = DenseMatrix(mfit, 1);
+  for (std::size_t i = 0; i < points_.x.size(); ++i) {
+    if (CalcError code = model_.Gradient(points_.x[i], gradient_)) return code;
     const double weight = 1.0 / (points_.sigma[i] * points_.sigma[i]);
-    const double dy = points_.y[i] - y;
+    const double dy = points_.y[i] - values[i];
     for (int j = 1; j <= mfit; ++j) {
       const double weighted = weight * gradient_[fittedIndex_[j - 1]];
       for (int k = 1; k <= j; ++k) alpha(j, k) += weighted * gradient_[fittedIndex_[k - 1]];
       beta(j, 1) += dy * weighted;
     }
-    chiSquare += dy * dy * weight;
   }
   for (int j = 2; j <= mfit; ++j) {
     for (int k = 1; k < j; ++k) alpha(k, j) = alpha(j, k);
@@ -77,7 +85,8 @@ CalcError LevenbergMarquardt::Start(std::span<const double> start) {
   parameters_.assign(start.begin(), start.end());
   parameters_.resize(fitted_.size(), 0.0);
   trial_ = parameters_;
-  if (CalcError code = CurvatureAt(parameters_, alpha_, beta_, chiSquare_)) return code;
+  if (CalcError code = ValuesAt(parameters_, values_, chiSquare_)) return code;
+  if (CalcError code = CurvatureFrom(values_, alpha_, beta_)) return code;
   bestChiSquare_ = chiSquare_;
   return kNoError;
 }
@@ -90,10 +99,10 @@ CalcError LevenbergMarquardt::Step() {
     trial_[fittedIndex_[j]] += trialBeta_(static_cast<int>(j) + 1, 1);
   }
   double trialChiSquare = 0.0;
-  if (CalcError code = CurvatureAt(trial_, trialAlpha_, trialBeta_, trialChiSquare)) {
-    return code;
-  }
+  if (CalcError code = ValuesAt(trial_, values_, trialChiSquare)) return code;
   if (trialChiSquare < bestChiSquare_) {
+    // The curvature is needed only where the method moves to.
+    if (CalcError code = CurvatureFrom(values_, trialAlpha_, trialBeta_)) return code;
     lambda_ *= kLambdaDown;
     bestChiSquare_ = trialChiSquare;
     std::swap(alpha_, trialAlpha_);

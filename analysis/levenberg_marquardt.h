@@ -16,13 +16,16 @@
 namespace orvella {
 
 // The model as the method sees it: parameters are set once per sweep over the points, then
-// the value and the gradient are evaluated point by point.
+// the value and the gradient are evaluated point by point. They are asked for apart, so
+// that a trial step that turns out worse costs the values alone.
 class FitModel {
  public:
   virtual ~FitModel() = default;
   virtual void SetParameters(std::span<const double> values) = 0;
-  // gradient[k] = df/dp_k at x. A code other than kNoError ends the fit.
-  virtual CalcError Evaluate(double x, double& y, std::span<double> gradient) = 0;
+  // A code other than kNoError ends the fit.
+  virtual CalcError Value(double x, double& y) = 0;
+  // gradient[k] = df/dp_k at x.
+  virtual CalcError Gradient(double x, std::span<double> gradient) = 0;
 };
 
 // The data, one entry per point; every span as long as x.
@@ -56,8 +59,12 @@ class LevenbergMarquardt {
   const DenseMatrix& Curvature() const { return alpha_; }
 
  private:
-  CalcError CurvatureAt(std::span<const double> parameters, DenseMatrix& alpha,
-                        DenseMatrix& beta, double& chiSquare);
+  // The model's values at every point and chi-square, for `parameters`.
+  CalcError ValuesAt(std::span<const double> parameters, std::vector<double>& values,
+                     double& chiSquare);
+  // alpha and beta from the values ValuesAt left for the same parameters.
+  CalcError CurvatureFrom(const std::vector<double>& values, DenseMatrix& alpha,
+                          DenseMatrix& beta);
   // alpha with its diagonal scaled by (1 + lambda), solved against beta.
   CalcError SolveDamped(double lambda, DenseMatrix& inverse, DenseMatrix& delta) const;
 
@@ -68,6 +75,7 @@ class LevenbergMarquardt {
   std::vector<double> parameters_;
   std::vector<double> trial_;
   std::vector<double> gradient_;
+  std::vector<double> values_;  // the model at every point, for the last parameters tried
   DenseMatrix alpha_;
   DenseMatrix beta_;
   DenseMatrix covariance_;

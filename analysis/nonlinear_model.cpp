@@ -108,15 +108,19 @@ void NonlinearModel::SetParameters(std::span<const double> values) {
   for (auto& derivative : derivatives_) assign(*derivative);
 }
 
-CalcError NonlinearModel::Evaluate(double x, double& y, std::span<double> gradient) {
+CalcError NonlinearModel::Value(double x, double& y) {
   y = model_->EvaluateAt(x);
-  CalcError code = model_->EvaluationError();
+  const CalcError code = model_->EvaluationError();
   if (code != kNoError && code != kNumberOutOfRange) return code;
   y = Tolerated(y, code);
+  return kNoError;
+}
+
+CalcError NonlinearModel::Gradient(double x, std::span<double> gradient) {
   for (std::size_t k = 0; k < derivatives_.size() && k < gradient.size(); ++k) {
     CCalcEngine& derivative = *derivatives_[k];
     const double slope = derivative.EvaluateAt(x);
-    code = derivative.EvaluationError();
+    const CalcError code = derivative.EvaluationError();
     if (code != kNoError && code != kNumberOutOfRange) return code;
     gradient[k] = Tolerated(slope, code);
   }

@@ -44,7 +44,8 @@ class NonlinearModel final : public FitModel {
   void SetParameters(std::span<const double> values) override;
   // Number out of range (46) is not an error here: the value becomes +-1e300 and the
   // evaluation goes on, so that a wild trial step is rejected rather than ending the fit.
-  CalcError Evaluate(double x, double& y, std::span<double> gradient) override;
+  CalcError Value(double x, double& y) override;
+  CalcError Gradient(double x, std::span<double> gradient) override;
 
   // The equation with every parameter printed as "(value)" to 15 digits.
   std::string PrintedWithValues(std::span<const double> values);

@@ -85,7 +85,8 @@ TEST(NonlinearModelTest, ParametersInOrderOfFirstAppearanceWithTheirDerivatives)
   model.SetParameters(values);
   double y = 0.0;
   std::vector<double> gradient(3);
-  ASSERT_EQ(model.Evaluate(2.0, y, gradient), kNoError);
+  ASSERT_EQ(model.Value(2.0, y), kNoError);
+  ASSERT_EQ(model.Gradient(2.0, gradient), kNoError);
   EXPECT_DOUBLE_EQ(y, 2.0 + 2.0 * std::exp(1.0));
   EXPECT_DOUBLE_EQ(gradient[0], 2.0);
   EXPECT_DOUBLE_EQ(gradient[1], std::exp(1.0));
@@ -99,12 +100,13 @@ TEST(NonlinearModelTest, OutOfRangeIsToleratedOtherErrorsAreNot) {
   double y = 0.0;
   std::vector<double> gradient(1);
   model.SetParameters(std::vector<double>{1000.0});
-  EXPECT_EQ(model.Evaluate(1.0, y, gradient), kNoError);
+  EXPECT_EQ(model.Value(1.0, y), kNoError);
   EXPECT_EQ(y, 1e300);
+  EXPECT_EQ(model.Gradient(1.0, gradient), kNoError);
 
   ASSERT_EQ(model.Load("ln(a)*x"), kNoError);
   model.SetParameters(std::vector<double>{-1.0});
-  EXPECT_EQ(model.Evaluate(1.0, y, gradient), kNonPositiveLogarithm);
+  EXPECT_EQ(model.Value(1.0, y), kNonPositiveLogarithm);
 }
 
 TEST_F(NonlinearFitTest, ExponentialFitFromAutomaticStart) {

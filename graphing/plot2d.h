@@ -47,6 +47,10 @@ inline constexpr std::int32_t kGraphPalette[] = {
     0x000000,  // black
 };
 
+// Samples per graph a plot may ask for: fewer draw no curve, more only cost time.
+inline constexpr std::int32_t kMinPlotSteps = 10;
+inline constexpr std::int32_t kMaxPlotSteps = 10000;
+
 class CPlot2D {
  public:
   // Returns a number in 0..32767; the plot draws a colour from it once the palette is used up.

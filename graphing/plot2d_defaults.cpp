@@ -112,7 +112,7 @@ constexpr PlotIntValue kPlotInts[] = {
     {rows::Int(kFunctionPlotSection, "BackColor", kColourWhite),
      [](const CPlot2D& p) { return p.backColour; },
      [](CPlot2D& p, std::int32_t v) { p.backColour = v; }},
-    {rows::Clamped(rows::Int(kFunctionPlotSection, "Steps", 400), 10, 10000),
+    {rows::Clamped(rows::Int(kFunctionPlotSection, "Steps", 400), kMinPlotSteps, kMaxPlotSteps),
      [](const CPlot2D& p) { return p.steps; }, [](CPlot2D& p, std::int32_t v) { p.steps = v; }},
     // A zoom factor below 1 would zoom the wrong way or not at all.
     {rows::OutsideBecomes(rows::Int(kFunctionPlotSection, "ZoomFactor", kDefaultZoomFactor), 1,

@@ -10,6 +10,7 @@
 #include <cfloat>
 #include <cmath>
 #include <complex>
+#include <optional>
 #include <limits>
 
 #include "library/gsl_errors.h"
@@ -124,10 +125,55 @@ CalcError BesselArguments(double n, double x, int& order) {
   return kNoError;
 }
 
+// ------------------------------------------------------------ shared series shapes
+
+// Two series summed together from one power series: p_k = p_(k-1) t / k, divided by
+// divisor(k), goes to `even` for even k and to `odd` for odd k, with the signs + + - - of
+// k / 2. The Fresnel and the sine and cosine integrals are such pairs.
+struct EvenOddSums {
+  double even = 0.0;
+  double odd = 0.0;
+};
+
+template <typename Divisor>
+EvenOddSums EvenOddSeries(double t, double power, int firstK, int lastK, EvenOddSums sum,
+                          Divisor divisor) {
+  for (int k = firstK; k < lastK; ++k) {
+    power *= t / k;
+    const double term = power / divisor(k) * ((k / 2) % 2 == 0 ? 1.0 : -1.0);
+    double& target = k % 2 == 0 ? sum.even : sum.odd;
+    target += term;
+    if (std::fabs(power) < kEpsilon * std::fabs(target)) break;
+  }
+  return sum;
+}
+
+// 1 / (b_1 + a_2 / (b_2 + a_3 / (b_3 + ...))) with b_k = b_1 + (k - 1) step, by the
+// modified Lentz method; none when it has not converged by term `lastK`.
+template <typename Numerator>
+std::optional<std::complex<double>> ComplexLentz(std::complex<double> b, double step,
+                                                 Numerator numerator, int lastK) {
+  using Complex = std::complex<double>;
+  Complex c(1.0 / kTiny, 0.0);
+  Complex d = 1.0 / b;
+  Complex h = d;
+  for (int k = 2; k <= lastK; ++k) {
+    const double a = numerator(k);
+    b += step;
+    d = 1.0 / (a * d + b);
+    c = b + a / c;
+    const Complex delta = c * d;
+    h *= delta;
+    if (std::fabs(delta.real() - 1.0) + std::fabs(delta.imag()) < kFractionEpsilon) return h;
+  }
+  return std::nullopt;
+}
+
 // ---------------------------------------------------------------------- Fresnel
 
 constexpr double kFresnelSeriesLimit = 1.5;
 constexpr int kFresnelIterations = 100;
+constexpr int kFresnelSeriesTerms = 200;
 
 struct FresnelPair {
   double c = 0.0;
@@ -137,17 +183,9 @@ struct FresnelPair {
 // Power series of C and S together: the k-th term (pi x^2 / 2)^k x / k! / (2k + 1) goes
 // to C for even k, to S for odd k, with alternating signs.
 FresnelPair FresnelSeries(double x) {
-  const double t = kHalfPi * x * x;
-  FresnelPair sum{x, 0.0};
-  double power = x;
-  for (int k = 1; k < 200; ++k) {
-    power *= t / k;
-    const double term = power / (2 * k + 1) * ((k / 2) % 2 == 0 ? 1.0 : -1.0);
-    double& target = k % 2 == 0 ? sum.c : sum.s;
-    target += term;
-    if (std::fabs(power) < kEpsilon * std::fabs(target)) break;
-  }
-  return sum;
+  const EvenOddSums sum = EvenOddSeries(kHalfPi * x * x, x, 1, kFresnelSeriesTerms, {x, 0.0},
+                                        [](int k) { return 2 * k + 1; });
+  return {sum.even, sum.odd};
 }
 
 // cos and sin of pi x^2 / 2. The phase is reduced with x^2 split exactly into two doubles,
@@ -164,24 +202,16 @@ std::complex<double> FresnelPhase(double x) {
 // x >= 1.5, where it converges in a few dozen steps.
 CalcError FresnelContinuedFraction(double x, FresnelPair& out) {
   using Complex = std::complex<double>;
-  const double pix2 = kPi * x * x;
-  Complex b(1.0, -pix2);
-  Complex c(1.0 / kTiny, 0.0);
-  Complex d = 1.0 / b;
-  Complex h = d;
-  int k = 2;
-  for (int n = -1; k <= kFresnelIterations; ++k) {
-    n += 2;
-    const double a = -static_cast<double>(n) * (n + 1);
-    b += 4.0;
-    d = 1.0 / (a * d + b);
-    c = b + a / c;
-    const Complex delta = c * d;
-    h *= delta;
-    if (std::fabs(delta.real() - 1.0) + std::fabs(delta.imag()) < kFractionEpsilon) break;
-  }
-  if (k > kFresnelIterations) return kUnknownError;
-  h *= Complex(x, -x);
+  // The k-th numerator is -n (n + 1) with n = 2k - 3.
+  const auto fraction = ComplexLentz(
+      Complex(1.0, -kPi * x * x), 4.0,
+      [](int k) {
+        const int n = 2 * k - 3;
+        return -static_cast<double>(n) * (n + 1);
+      },
+      kFresnelIterations);
+  if (!fraction) return kUnknownError;
+  Complex h = *fraction * Complex(x, -x);
   const Complex cs = Complex(0.5, 0.5) * (1.0 - FresnelPhase(x) * h);
   out = {cs.real(), cs.imag()};
   return kNoError;
@@ -215,39 +245,20 @@ struct CisiPair {
 // Series of Ci - gamma - ln t and Si together: t^k / k! / k goes to Ci for even k, to Si
 // for odd k, with alternating signs.
 CisiPair CisiSeries(double t) {
-  CisiPair sum{0.0, t};
-  double power = t;
-  for (int k = 2; k < kCisiIterations; ++k) {
-    power *= t / k;
-    const double term = power / k * ((k / 2) % 2 == 0 ? 1.0 : -1.0);
-    double& target = k % 2 == 0 ? sum.ci : sum.si;
-    target += term;
-    if (std::fabs(power) < kEpsilon * std::fabs(target)) break;
-  }
-  sum.ci += kEulerGamma + std::log(t);
-  return sum;
+  const EvenOddSums sum =
+      EvenOddSeries(t, t, 2, kCisiIterations, {0.0, t}, [](int k) { return k; });
+  return {sum.even + (kEulerGamma + std::log(t)), sum.odd};
 }
 
 // E1(i t) by its continued fraction (modified Lentz) for t >= 2; Ci and Si follow from
 // it with the phase cos t - i sin t.
 CalcError CisiContinuedFraction(double t, CisiPair& out) {
   using Complex = std::complex<double>;
-  Complex b(1.0, t);
-  Complex c(1.0 / kTiny, 0.0);
-  Complex d = 1.0 / b;
-  Complex h = d;
-  int i = 2;
-  for (; i <= kCisiIterations; ++i) {
-    const double a = -static_cast<double>(i - 1) * (i - 1);
-    b += 2.0;
-    d = 1.0 / (a * d + b);
-    c = b + a / c;
-    const Complex delta = c * d;
-    h *= delta;
-    if (std::fabs(delta.real() - 1.0) + std::fabs(delta.imag()) < kFractionEpsilon) break;
-  }
-  if (i > kCisiIterations) return kUnknownError;
-  h *= Complex(std::cos(t), -std::sin(t));
+  const auto fraction = ComplexLentz(
+      Complex(1.0, t), 2.0, [](int k) { return -static_cast<double>(k - 1) * (k - 1); },
+      kCisiIterations);
+  if (!fraction) return kUnknownError;
+  const Complex h = *fraction * Complex(std::cos(t), -std::sin(t));
   out = {-h.real(), kHalfPi + h.imag()};
   return kNoError;
 }

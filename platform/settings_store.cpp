@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "platform/little_endian.h"
+
 namespace orvella::platform {
 namespace {
 
@@ -9,20 +11,13 @@ constexpr std::size_t kDoubleSize = 8;
 
 // Byte order is fixed to little-endian so a settings file means the same on every machine.
 Bytes DoubleToBytes(double value) {
-  const auto bits = std::bit_cast<std::uint64_t>(value);
   Bytes bytes(kDoubleSize);
-  for (std::size_t i = 0; i < kDoubleSize; ++i) {
-    bytes[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-  }
+  StoreLittleEndian(std::bit_cast<std::uint64_t>(value), bytes.data());
   return bytes;
 }
 
 double BytesToDouble(const Bytes& bytes) {
-  std::uint64_t bits = 0;
-  for (std::size_t i = 0; i < kDoubleSize; ++i) {
-    bits |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
-  }
-  return std::bit_cast<double>(bits);
+  return std::bit_cast<double>(LoadLittleEndian<std::uint64_t>(bytes.data()));
 }
 
 }  // namespace

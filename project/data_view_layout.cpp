@@ -1,5 +1,7 @@
 #include "project/data_view_layout.h"
 
+#include "platform/little_endian.h"
+
 namespace orvella {
 
 namespace {
@@ -42,11 +44,11 @@ void ForEachField(Layout& layout, Visit visit) {
 }  // namespace
 
 std::vector<std::uint8_t> EncodeLayout(const DataViewLayout& layout) {
-  std::vector<std::uint8_t> bytes;
-  bytes.reserve(sizeof(DataViewLayout));
+  std::vector<std::uint8_t> bytes(sizeof(DataViewLayout));
+  std::size_t at = 0;
   ForEachField(layout, [&](std::int32_t field) {
-    const auto value = static_cast<std::uint32_t>(field);
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back((value >> shift) & 0xff);
+    platform::StoreLittleEndian(static_cast<std::uint32_t>(field), bytes.data() + at);
+    at += sizeof(field);
   });
   return bytes;
 }
@@ -56,9 +58,8 @@ std::optional<DataViewLayout> DecodeLayout(const std::vector<std::uint8_t>& byte
   DataViewLayout layout{};
   std::size_t at = 0;
   ForEachField(layout, [&](std::int32_t& field) {
-    std::uint32_t value = 0;
-    for (int shift = 0; shift < 32; shift += 8) value |= std::uint32_t{bytes[at++]} << shift;
-    field = static_cast<std::int32_t>(value);
+    field = static_cast<std::int32_t>(platform::LoadLittleEndian<std::uint32_t>(bytes.data() + at));
+    at += sizeof(field);
   });
   return layout;
 }

@@ -6,6 +6,7 @@
 
 #include "engine/locale_chars.h"
 #include "engine/text_util.h"
+#include "platform/little_endian.h"
 
 namespace orvella {
 namespace {
@@ -26,14 +27,11 @@ constexpr std::size_t kIdentifyingTexts[] = {0, 3, 4};
 constexpr std::size_t kDecimalFlagOffset = 0x88;
 
 void PutInt(ProjectHeader& header, std::size_t offset, std::int32_t value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  for (int i = 0; i < 4; ++i) header[offset + i] = (bits >> (8 * i)) & 0xff;
+  platform::StoreLittleEndian(static_cast<std::uint32_t>(value), header.data() + offset);
 }
 
 std::int32_t GetInt(const ProjectHeader& header, std::size_t offset) {
-  std::uint32_t bits = 0;
-  for (int i = 0; i < 4; ++i) bits |= std::uint32_t{header[offset + i]} << (8 * i);
-  return static_cast<std::int32_t>(bits);
+  return static_cast<std::int32_t>(platform::LoadLittleEndian<std::uint32_t>(header.data() + offset));
 }
 
 // The zero-terminated text of a field; a field without a zero ends at its size.

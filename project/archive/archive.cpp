@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/little_endian.h"
 #include "project/archive/windows1252.h"
 
 namespace orvella {
@@ -17,24 +18,23 @@ constexpr std::uint16_t kWideMark = 0xFFFE;
 constexpr std::uint16_t kHugeLength = 0xFFFF;
 constexpr std::uint16_t kHugeCount = 0xFFFF;
 
-// Appends the low `size` bytes of `bits`, least significant first.
-template <std::size_t size>
-void AppendLittleEndian(std::string& bytes, std::uint64_t bits) {
-  char buffer[size];
-  for (std::size_t i = 0; i < size; ++i) buffer[i] = static_cast<char>((bits >> (8 * i)) & 0xff);
-  bytes.append(buffer, size);
+template <typename Unsigned>
+void AppendLittleEndian(std::string& bytes, Unsigned value) {
+  unsigned char buffer[sizeof(Unsigned)];
+  platform::StoreLittleEndian(value, buffer);
+  bytes.append(reinterpret_cast<const char*>(buffer), sizeof(Unsigned));
 }
 
 }  // namespace
 
 void ArchiveWriter::WriteInt32(std::int32_t value) {
-  AppendLittleEndian<4>(bytes_, static_cast<std::uint32_t>(value));
+  AppendLittleEndian(bytes_, static_cast<std::uint32_t>(value));
 }
 
-void ArchiveWriter::WriteUint16(std::uint16_t value) { AppendLittleEndian<2>(bytes_, value); }
+void ArchiveWriter::WriteUint16(std::uint16_t value) { AppendLittleEndian(bytes_, value); }
 
 void ArchiveWriter::WriteDouble(double value) {
-  AppendLittleEndian<8>(bytes_, std::bit_cast<std::uint64_t>(value));
+  AppendLittleEndian(bytes_, std::bit_cast<std::uint64_t>(value));
 }
 
 void ArchiveWriter::WriteRaw(const void* data, std::size_t size) {
@@ -90,23 +90,19 @@ bool ArchiveReader::Take(std::size_t size, const unsigned char*& data) {
 std::int32_t ArchiveReader::ReadInt32() {
   const unsigned char* data = nullptr;
   if (!Take(4, data)) return 0;
-  std::uint32_t bits = 0;
-  for (int i = 0; i < 4; ++i) bits |= std::uint32_t{data[i]} << (8 * i);
-  return static_cast<std::int32_t>(bits);
+  return static_cast<std::int32_t>(platform::LoadLittleEndian<std::uint32_t>(data));
 }
 
 std::uint16_t ArchiveReader::ReadUint16() {
   const unsigned char* data = nullptr;
   if (!Take(2, data)) return 0;
-  return static_cast<std::uint16_t>(data[0] | (data[1] << 8));
+  return platform::LoadLittleEndian<std::uint16_t>(data);
 }
 
 double ArchiveReader::ReadDouble() {
   const unsigned char* data = nullptr;
   if (!Take(8, data)) return 0.0;
-  std::uint64_t bits = 0;
-  for (int i = 0; i < 8; ++i) bits |= std::uint64_t{data[i]} << (8 * i);
-  return std::bit_cast<double>(bits);
+  return std::bit_cast<double>(platform::LoadLittleEndian<std::uint64_t>(data));
 }
 
 bool ArchiveReader::ReadRaw(void* out, std::size_t size) {

@@ -54,9 +54,6 @@ void LoadArrow(ArchiveReader& in, ArrowSize& arrow, bool widthFirst) {
   arrow.length = widthFirst ? second : first;
 }
 
-constexpr std::int32_t kMinPlotSteps = 10;
-constexpr std::int32_t kMaxPlotSteps = 10000;
-
 // A stored 0 means 1; an interval that is no positive number would never end a tick loop.
 double TickInterval(double stored) {
   return std::isfinite(stored) && stored > 0.0 ? stored : 1.0;

@@ -1,9 +1,10 @@
 #include "project/archive/surface_records.h"
 
-#include <algorithm>
 #include <memory>
 
+#include "graphing/plot3d_defaults.h"
 #include "library/formula_translation.h"
+#include "platform/settings_keys.h"
 #include "project/archive/graph_records.h"
 
 namespace orvella {
@@ -12,8 +13,10 @@ namespace {
 constexpr std::size_t kAxisBytes = 5 * 8 + 4 + 6 * 8;
 constexpr std::size_t kMinGraph3DBytes =
     kMinGraphBaseBytes + 8 + 3 * kAxisBytes + 8 + 12 * 8 + 8 + 3 + 4 + 4;
-// The perspective series draws this many views at most, whatever a file says.
-constexpr std::int32_t kMaxViews = 100;
+// Stored options read under the same rules as the defaults in the settings.
+std::int32_t UnderRule(const platform::SettingKey& key, std::int32_t stored) {
+  return platform::ApplyRangeRule(key, stored);
+}
 
 void StorePoint(ArchiveWriter& out, const Point3& point) {
   out.WriteDouble(point.x);
@@ -143,10 +146,9 @@ void StorePlot3D(ArchiveWriter& out, const CPlot3D& plot) {
 }
 
 void LoadPlot3D(ArchiveReader& in, CPlot3D& plot) {
-  plot.ambientLight = std::clamp(in.ReadInt32(), 0, 100);
+  plot.ambientLight = UnderRule(Plot3DSetting("AmbientLight"), in.ReadInt32());
   LoadPlotLabel(in, plot.axisLabel);
-  const std::int32_t axisType = in.ReadInt32();
-  plot.axisType = IsKnownAxisType3D(axisType) ? static_cast<AxisType3D>(axisType) : AxisType3D::kFramed;
+  plot.axisType = static_cast<AxisType3D>(UnderRule(Plot3DSetting("AxisType"), in.ReadInt32()));
   plot.backColour = in.ReadInt32();
   plot.boxed = in.ReadBool();
   plot.showAxisLabels = in.ReadBool();
@@ -156,9 +158,8 @@ void LoadPlot3D(ArchiveReader& in, CPlot3D& plot) {
   plot.deltaTheta = in.ReadDouble();
   plot.deltaPhi = in.ReadDouble();
   // A hostile series length would draw without end; a share outside 1..100 is no share.
-  plot.views = std::clamp(in.ReadInt32(), 1, kMaxViews);
-  const std::int32_t viewport = in.ReadInt32();
-  plot.viewportSize = viewport >= 1 && viewport <= 100 ? viewport : 80;
+  plot.views = UnderRule(Plot3DSetting("Views"), in.ReadInt32());
+  plot.viewportSize = UnderRule(Plot3DSetting("ViewportSize"), in.ReadInt32());
   LoadRect(in, plot.windowRect);
   const std::int32_t graphs = in.ReadRecordCount(kMinGraph3DBytes);
   for (std::int32_t i = 0; i < graphs && !in.Failed(); ++i) {

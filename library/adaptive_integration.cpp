@@ -11,19 +11,6 @@ namespace {
 
 constexpr std::size_t kIntervals = 1000;  // subdivision limit of the workspace
 
-// GSL's default handler aborts the program; its status codes tell us everything, so the
-// handler is off for the duration of a call whatever another part of the program installed.
-class ErrorHandlerOff {
- public:
-  ErrorHandlerOff() : previous_(gsl_set_error_handler_off()) {}
-  ~ErrorHandlerOff() { gsl_set_error_handler(previous_); }
-  ErrorHandlerOff(const ErrorHandlerOff&) = delete;
-  ErrorHandlerOff& operator=(const ErrorHandlerOff&) = delete;
-
- private:
-  gsl_error_handler_t* previous_;
-};
-
 // The integrand for GSL. GSL cannot be told to stop, so after the first failing evaluation
 // f is not called again and the integrand reads as 0; the recorded code is the result.
 struct Integrand {
@@ -56,7 +43,8 @@ enum class Range { kFinite, kToInfinity, kFromInfinity };
 
 CalcError Adaptive(Range range, const RealFunction& f, double a, double b, double eps,
                    double& result) {
-  ErrorHandlerOff handlerOff;
+  // The program's GSL handler only records errors (library/gsl_errors.h); the status
+  // codes the integrators return tell us everything.
   std::unique_ptr<gsl_integration_workspace, WorkspaceDeleter> workspace(
       gsl_integration_workspace_alloc(kIntervals));
   if (!workspace) return kOutOfMemory;

@@ -48,11 +48,10 @@ CalcError Maximum(CallContext&, const double* a, int count, double& r) {
 
 // --- distributions, computed by GSL ---
 
-// GSL's own handler would abort the process; ours only records the error, and a call
-// with an error reports 53, as the higher functions do.
+// Our GSL handler (installed at start-up) only records the error; a call with an error
+// reports 53, as the higher functions do.
 template <typename Compute>
 CalcError CallGsl(Compute compute, double& r) {
-  InstallGslErrorHandler();
   TakeLastGslError();
   r = compute();
   return TakeLastGslError() != 0 ? kUnknownError : kNoError;

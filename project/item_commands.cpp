@@ -1,5 +1,6 @@
 // The document operations that add, remove and rename items, with the questions they ask.
 #include <array>
+#include <optional>
 
 #include "engine/text_util.h"
 #include "platform/prompter.h"
@@ -131,17 +132,23 @@ bool CMyDocument::AddMatrix(std::unique_ptr<CDataMatrix> matrix) {
                       [](const CDataMatrix&) { return true; });
 }
 
+template <typename Plot>
+std::optional<std::string> CMyDocument::ReplacedLabel(ItemKind kind, const Plot& plot,
+                                                      const std::string& label) {
+  const int existing = plot.FindGraph(label);
+  if (existing < 0) return std::string();
+  std::string oldLabel = plot.Graph(existing).Label();
+  if (!ConfirmChange(kind, oldLabel, false)) return std::nullopt;
+  return oldLabel;
+}
+
 bool CMyDocument::AddGraph(ItemKind kind, std::unique_ptr<CGraph2D> graph) {
   if (graph == nullptr) return false;
   if (kind != ItemKind::Graph2D && kind != ItemKind::DataGraph) return false;
   CPlot2D& plot = kind == ItemKind::Graph2D ? functionPlot_ : dataPlot_;
   const std::string label = graph->Label();
-  const int existing = plot.FindGraph(label);
-  std::string oldLabel;
-  if (existing >= 0) {
-    oldLabel = plot.Graph(existing).Label();
-    if (!ConfirmChange(kind, oldLabel, false)) return false;
-  }
+  const std::optional<std::string> oldLabel = ReplacedLabel(kind, plot, label);
+  if (!oldLabel) return false;
   CGraph2D& added = plot.Graph(plot.AddOrReplace(std::move(graph)));
   if (kind == ItemKind::Graph2D && added.Type() == GraphType2D::kRectangular) {
     plot.SetRange(added.DomainMin(), added.DomainMax(), plot.range.yMin, plot.range.yMax);
@@ -149,21 +156,17 @@ bool CMyDocument::AddGraph(ItemKind kind, std::unique_ptr<CGraph2D> graph) {
     const DataBounds& bounds = added.dataBounds;
     plot.SetRange(bounds.xMin, bounds.xMax, bounds.yMin, bounds.yMax);
   }
-  ShowAddedItem(kind, oldLabel, label);
+  ShowAddedItem(kind, *oldLabel, label);
   return true;
 }
 
 bool CMyDocument::AddGraph3D(std::unique_ptr<CGraph3D> graph) {
   if (graph == nullptr) return false;
   const std::string label = graph->Label();
-  const int existing = plot3D_.FindGraph(label);
-  std::string oldLabel;
-  if (existing >= 0) {
-    oldLabel = plot3D_.Graph(existing).Label();
-    if (!ConfirmChange(ItemKind::Graph3D, oldLabel, false)) return false;
-  }
+  const std::optional<std::string> oldLabel = ReplacedLabel(ItemKind::Graph3D, plot3D_, label);
+  if (!oldLabel) return false;
   plot3D_.AddOrReplace(std::move(graph));
-  ShowAddedItem(ItemKind::Graph3D, oldLabel, label);
+  ShowAddedItem(ItemKind::Graph3D, *oldLabel, label);
   return true;
 }
 

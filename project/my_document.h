@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -190,6 +191,11 @@ class CMyDocument {
   bool AskYesNo(std::string_view question);
   void RemoveGraphsAndNodesLinkedTo(const CDataTable& table);
   void ShowAddedItem(ItemKind kind, std::string_view oldLabel, std::string_view newLabel);
+  // The label of the graph that one labelled `label` would replace (empty for none), once
+  // the user agreed; none when the user declined.
+  template <typename Plot>
+  std::optional<std::string> ReplacedLabel(ItemKind kind, const Plot& plot,
+                                           const std::string& label);
   template <typename Item, typename BeforeReplace>
   bool AddNamedItem(ItemKind kind, NamedItems<Item>& items, std::unique_ptr<Item> item,
                     BeforeReplace beforeReplace);

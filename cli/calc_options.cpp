@@ -1,46 +1,18 @@
 #include "cli/calc_options.h"
 
-#include <array>
-#include <charconv>
 #include <string_view>
 
 #include "cli/analysis_commands.h"
-#include "engine/text_util.h"
+#include "cli/named_choices.h"
+#include "cli/typed_number.h"
 
 namespace orvella::cli {
 namespace {
 
-struct NamedValue {
-  std::string_view name;
-  int value;
-};
-
-constexpr std::array<NamedValue, 6> kAngleNames = {{
-    {"deg", 0}, {"degrees", 0}, {"rad", 1}, {"radians", 1}, {"grad", 2}, {"gradians", 2}}};
-
-constexpr std::array<NamedValue, 6> kFormatNames = {{{"general", 0},
-                                                     {"number", 1},
-                                                     {"standard", 2},
-                                                     {"scientific", 3},
-                                                     {"engineering", 4},
-                                                     {"currency", 5}}};
-
-template <std::size_t N>
-std::optional<int> Lookup(const std::array<NamedValue, N>& table, std::string_view name) {
-  for (const NamedValue& entry : table) {
-    if (EqualsNoCase(entry.name, name)) return entry.value;
-  }
-  return std::nullopt;
-}
-
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-  int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-    return std::nullopt;
-  }
-  return value;
-}
+constexpr NamedChoice<AngleMode> kAngleNames[] = {
+    {"deg", AngleMode::Degrees}, {"degrees", AngleMode::Degrees},
+    {"rad", AngleMode::Radians}, {"radians", AngleMode::Radians},
+    {"grad", AngleMode::Gradians}, {"gradians", AngleMode::Gradians}};
 
 // Splits "--name=value"; a bare "--name" has no value.
 std::pair<std::string_view, std::optional<std::string_view>> SplitOption(std::string_view arg) {
@@ -89,22 +61,22 @@ ParsedOptions ParseCalcOptions(const std::vector<std::string>& arguments) {
       options.convention = Convention::DecimalPoint;
     } else if (name == "--angle") {
       auto text = value();
-      auto mode = text ? Lookup(kAngleNames, *text) : std::nullopt;
+      auto mode = text ? FindChoice<AngleMode>(kAngleNames, *text) : std::nullopt;
       if (!mode) return fail("unknown angle mode");
-      options.angleMode = static_cast<AngleMode>(*mode);
+      options.angleMode = *mode;
     } else if (name == "--format") {
       auto text = value();
-      auto type = text ? Lookup(kFormatNames, *text) : std::nullopt;
+      auto type = text ? NumberFormatTypeFromName(*text) : std::nullopt;
       if (!type) return fail("unknown number format");
-      options.format = static_cast<NumberFormatType>(*type);
+      options.format = *type;
     } else if (name == "--places") {
       auto text = value();
-      auto places = text ? ParseInt(*text, 0, 16) : std::nullopt;
+      auto places = text ? ReadIntegerInRange(*text, 0, 16) : std::nullopt;
       if (!places) return fail("decimal places must be 0 to 16");
       options.decimalPlaces = *places;
     } else if (name == "--base") {
       auto text = value();
-      auto base = text ? ParseInt(*text, 2, 36) : std::nullopt;
+      auto base = text ? ReadIntegerInRange(*text, 2, 36) : std::nullopt;
       if (!base) return fail("input base must be 2 to 36");
       options.inputBase = *base;
     } else {

@@ -2,27 +2,18 @@
 
 #include "cli/report_json.h"
 #include "cli/typed_number.h"
-#include "engine/text_util.h"
 
 namespace orvella::cli {
 namespace {
 
 constexpr int kMaxDecimalPlaces = 16;
 
-std::optional<NumberFormatType> FindFormatType(std::string_view name) {
-  for (int type = 0; type < kNumberFormatTypeCount; ++type) {
-    const auto candidate = static_cast<NumberFormatType>(type);
-    if (EqualsNoCase(NumberFormatTypeName(candidate), name)) return candidate;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 ParsedOutputSettings ReadOutputSettings(const CommandLine& line) {
   OutputSettings settings;
   if (auto name = line.Value("--format")) {
-    const std::optional<NumberFormatType> type = FindFormatType(*name);
+    const std::optional<NumberFormatType> type = NumberFormatTypeFromName(*name);
     if (!type) return {std::nullopt, "unknown number format: " + *name};
     settings.format.SetType(*type);
   }

@@ -48,6 +48,13 @@ const char* NumberFormatTypeName(NumberFormatType type) {
   return (i >= 0 && i < kNumberFormatTypeCount) ? kTypeNames[i] : "";
 }
 
+std::optional<NumberFormatType> NumberFormatTypeFromName(std::string_view name) {
+  for (int i = 0; i < kNumberFormatTypeCount; ++i) {
+    if (EqualsNoCase(kTypeNames[i], name)) return static_cast<NumberFormatType>(i);
+  }
+  return std::nullopt;
+}
+
 CNumberFormat::CNumberFormat(NumberFormatType type, int decimalPlaces) : type_(type) {
   SetDecimalPlaces(decimalPlaces);
 }

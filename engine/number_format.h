@@ -1,7 +1,9 @@
 // Number formats of results: six types with a number of decimal places.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvella {
 
@@ -17,6 +19,8 @@ enum class NumberFormatType : int {
 inline constexpr int kNumberFormatTypeCount = 6;
 // The names the options page lists, in type order.
 const char* NumberFormatTypeName(NumberFormatType type);
+// The type of a name as NumberFormatTypeName gives it, in any letter case.
+std::optional<NumberFormatType> NumberFormatTypeFromName(std::string_view name);
 
 class CNumberFormat {
  public:
